@@ -1,0 +1,82 @@
+// Stand-in for the managed application: owns a top-level window titled with the
+// AppName of the setup.ini beside it, closes on WM_CLOSE, and records how it
+// was started and closed.
+//   --ignore-close  handles WM_CLOSE without closing
+//   --hang-on-close stops answering messages when WM_CLOSE arrives
+#include <windows.h>
+
+#include <string>
+
+#include "standin_log.h"
+
+namespace {
+
+bool g_ignoreClose = false;
+bool g_hangOnClose = false;
+
+std::wstring ReadAppName()
+{
+    wchar_t iniPath[MAX_PATH] = {};
+    DWORD length = ::GetModuleFileNameW(nullptr, iniPath, MAX_PATH);
+    wchar_t* slash = std::wcsrchr(iniPath, L'\\');
+    wchar_t name[MAX_PATH] = L"Quorvel HW RAID Manager";
+    if (length > 0 && length < MAX_PATH && slash != nullptr && (slash - iniPath) + 10 < MAX_PATH) {
+        std::wcscpy(slash + 1, L"setup.ini");
+        ::GetPrivateProfileStringW(L"Startup", L"AppName", L"Quorvel HW RAID Manager", name, MAX_PATH,
+                                   iniPath);
+    }
+    return name;
+}
+
+LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CLOSE:
+        if (g_hangOnClose) {
+            AppendStandinLog(L"app WM_CLOSE hang");
+            ::Sleep(INFINITE);
+        }
+        if (g_ignoreClose) {
+            AppendStandinLog(L"app WM_CLOSE ignored");
+            return 0;
+        }
+        AppendStandinLog(L"app WM_CLOSE closed");
+        ::DestroyWindow(hWnd);
+        return 0;
+    case WM_DESTROY:
+        ::PostQuitMessage(0);
+        return 0;
+    default:
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int)
+{
+    std::wstring arguments = commandLine;
+    g_ignoreClose = arguments.find(L"--ignore-close") != std::wstring::npos;
+    g_hangOnClose = arguments.find(L"--hang-on-close") != std::wstring::npos;
+    AppendStandinLog((L"app started args=[" + arguments + L"]").c_str());
+
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = L"StandinManagedApplication";
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    ::RegisterClassW(&windowClass);
+    const std::wstring title = ReadAppName();
+    HWND window = ::CreateWindowW(windowClass.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0,
+                                  320, 200, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr)
+        return 1;
+    ::ShowWindow(window, SW_SHOWMINNOACTIVE);
+
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return 0;
+}
