@@ -9,6 +9,7 @@ packages=(
   wine wine64
   xvfb xdotool x11-utils imagemagick
   googletest
+  locales
 )
 
 missing=()

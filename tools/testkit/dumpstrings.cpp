@@ -1,6 +1,7 @@
-// Test probe: loads a language library the way setup.exe does and prints its
-// string table as UTF-8: first "language=XXXX" for every language the table is
-// held in, then one line "id<TAB>text" for each of the ids 1 to 20.
+// Test probe: loads each library named on its command line the way setup.exe
+// loads a language library and prints its string table as UTF-8: a line
+// "library=<path>", then "language=XXXX" for every language the table is held
+// in, then one line "id<TAB>text" for each of the ids 1 to 20.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -25,23 +26,19 @@ BOOL CALLBACK PrintLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR)
     return TRUE;
 }
 
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
+void PrintStringTable(const wchar_t* path)
 {
-    int argc = 0;
-    wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
-    if (argv == nullptr || argc != 2) {
-        std::printf("usage: dumpstrings LIBRARY\n");
-        return 2;
-    }
-    HMODULE library = ::LoadLibraryW(argv[1]);
+    std::printf("library=");
+    PrintUtf8(path);
+    std::printf("\n");
+    HMODULE library = ::LoadLibraryW(path);
     if (library == nullptr) {
         std::printf("load-failed=%lu\n", ::GetLastError());
-        return 1;
+        return;
     }
-    // Ids 1 to 15 lie in string block 1, ids 16 to 31 in block 2.
-    ::EnumResourceLanguagesW(library, MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(1), PrintLanguage, 0);
+    // String block 1 holds ids 1 to 15; its languages stand for the table's.
+    // A library without that block prints no language line.
+    ::EnumResourceLanguagesW(library, RT_STRING, MAKEINTRESOURCEW(1), PrintLanguage, 0);
     for (UINT id = kFirstId; id <= kLastId; ++id) {
         wchar_t text[1024] = {};
         ::LoadStringW(library, id, text, 1024);  // a missing id leaves the text empty
@@ -49,7 +46,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
         PrintUtf8(text);
         std::printf("\n");
     }
-    std::fflush(stdout);
     ::FreeLibrary(library);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
+{
+    int argc = 0;
+    wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+    if (argv == nullptr || argc < 2) {
+        std::printf("usage: dumpstrings LIBRARY...\n");
+        return 2;
+    }
+    for (int i = 1; i < argc; ++i)
+        PrintStringTable(argv[i]);
+    std::fflush(stdout);
     return 0;
 }
