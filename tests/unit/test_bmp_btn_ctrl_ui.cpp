@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "controls/BmpBtnCtrl.h"
 #include "resource.h"
@@ -282,6 +283,28 @@ TEST_F(BmpBtnCtrlTest, OwnerDrawingShowsTheFaceOfEachState)
     RECT client = {};
     check.GetClientRect(&client);
     EXPECT_EQ(WindowPixel(check, client.right - 2, 1), static_cast<COLORREF>(0x00AD5D47));
+}
+
+TEST_F(BmpBtnCtrlTest, ATooltipTakesItsTextFromTheResourcesOnHover)
+{
+    CBmpBtnCtrl& push = AddButton(BS_PUSHBUTTON, 10, 10, 111, 22);
+    push.SetBitmaps(IDB_BUTTON_NORMAL, 0, 0, 0, 0, 0);
+    // setup.exe keeps no strings; the system's user32 has a table to borrow.
+    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    wchar_t expected[256] = {};
+    UINT textId = 1;
+    while (textId < 5000 && ::LoadStringW(user32, textId, expected, 256) == 0)
+        ++textId;
+    ASSERT_LT(textId, 5000u);
+    win::SetResourceModule(user32);
+    EXPECT_TRUE(push.SetTooltipText(textId));
+    ASSERT_TRUE(push.GetToolTip().IsWindow());
+    EXPECT_EQ(push.GetToolTip().GetText(push), L"");
+    push.SendMessage(WM_MOUSEHOVER);
+    win::SetResourceModule(s_setup);
+    EXPECT_EQ(push.GetToolTip().GetText(push), std::wstring(expected).substr(0, 79));
+    MSG move = {push.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3), 0, {}};
+    EXPECT_FALSE(push.PreTranslateMessage(&move));  // relayed, not consumed
 }
 
 TEST_F(BmpBtnCtrlTest, AKindTheClassDoesNotDrawStaysBlank)
