@@ -3,11 +3,14 @@
 #   make demo   build, assemble the sample distribution and run it under Wine
 #   make test   build both targets and pass the tests
 #   make dist   build/x86/dist (the product) and build/x64/dist (what runs here)
+#   make preview  the artwork to look at: build/x64/art/preview.png (the skin
+#                 with the faces at their places) and screenshot.png (the real
+#                 controls with their texts, shown under Wine)
 
 JOBS ?= 2
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all bootstrap build dist test demo clean
+.PHONY: all bootstrap build dist test demo preview clean
 
 all: dist
 
@@ -31,6 +34,9 @@ test: build
 
 demo: build
 	python3 tools/demo.py
+
+preview: build
+	cmake --build build/x64 --target artwork_preview artwork_screenshot
 
 clean:
 	rm -rf build
