@@ -1,14 +1,21 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+
+// Room for a command line: a quoted program path of up to MAX_PATH - 1
+// characters and a short argument.
+constexpr size_t kCommandLineCapacity = MAX_PATH + 32;
+
 // Starts a command line as a new process and returns its handle, or null when
-// it cannot be started. Nothing waits for the process.
+// it cannot be started. Nothing waits for the process; the caller closes the
+// handle.
 HANDLE RunCommandLine(const wchar_t* commandLine);
 
-// Runs {installDir}\NorSrvSetup.exe -k, then -u, pausing 1000 ms after each.
+// Runs "{installDir}\NorSrvSetup.exe" -k, then -u, pausing 1000 ms after each.
 void TakeDownService(const wchar_t* installDir);
 
-// Runs {installDir}\NorSrvSetup.exe -i; true when the process was started.
+// Runs "{installDir}\NorSrvSetup.exe" -i; true when the process was started.
 bool InstallService(const wchar_t* installDir);
 
 // Sends WM_CLOSE to the first top-level window titled appName, waiting a
