@@ -6,8 +6,6 @@
 
 namespace {
 
-const wchar_t kServiceSetupProgram[] = L"NorSrvSetup.exe";
-
 // The only synchronisation with the programs started here: they are never
 // waited for, the procedure pauses instead.
 constexpr DWORD kPauseAfterHelperMilliseconds = 1000;
@@ -22,7 +20,7 @@ constexpr UINT kCloseWaitMilliseconds = 10000;
 bool RunServiceSetup(const wchar_t* installDir, const wchar_t* argument)
 {
     wchar_t commandLine[kCommandLineCapacity] = {};
-    if (!ComposeText(commandLine, {L"\"", installDir, L"\\", kServiceSetupProgram, L"\" ", argument}))
+    if (!ComposeText(commandLine, {L"\"", installDir, L"\\", kServiceSetupFileName, L"\" ", argument}))
         return false;  // a cut path would name another program
     HANDLE process = RunCommandLine(commandLine);
     if (process == nullptr)

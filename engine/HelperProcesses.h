@@ -3,6 +3,10 @@
 
 #include <cstddef>
 
+// The service setup program, shipped in the distribution's Application folder
+// and installed beside the application on Windows NT 6.x.
+constexpr wchar_t kServiceSetupFileName[] = L"NorSrvSetup.exe";
+
 // Room for a command line: a quoted program path of up to MAX_PATH - 1
 // characters and a short argument.
 constexpr size_t kCommandLineCapacity = MAX_PATH + 32;

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include "app/PathText.h"
+#include "engine/FileOperations.h"
 
 namespace {
 
@@ -66,16 +67,6 @@ bool SpecialFolder(int csidl, wchar_t (&folder)[MAX_PATH])
 {
     folder[0] = L'\0';
     return ::SHGetSpecialFolderPathW(nullptr, folder, csidl, FALSE) != FALSE;
-}
-
-bool PathExists(const wchar_t* path)
-{
-    WIN32_FIND_DATAW found = {};
-    HANDLE search = ::FindFirstFileW(path, &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return false;
-    ::FindClose(search);
-    return true;
 }
 
 // {desktop}\{linkName}.lnk of the user who runs the setup.
