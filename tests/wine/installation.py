@@ -4,6 +4,7 @@ registry values, shell links, what the stand-ins recorded)."""
 
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -46,6 +47,14 @@ def record_standins(session, log=STANDIN_LOG):
     """Makes every program started in the session (the stand-ins among them)
     record into one log; the Windows environment follows the Linux one."""
     session.env["STANDIN_LOG"] = log
+
+
+def plant_stray_program(session):
+    """Puts a recording program at C:\\Program.exe, where Windows would find it
+    first for an unquoted command line "C:\\Program Files\\...". If it ever
+    runs, the stand-in log shows a line ending in the rest of such a path."""
+    shutil.copyfile(os.path.join(harness.BUILD, "standins", "service_setup.exe"),
+                    session.host_path(r"C:\Program.exe"))
 
 
 def standin_lines(session, log=STANDIN_LOG):

@@ -33,6 +33,7 @@ class FailedInstallTest(unittest.TestCase):
     def setUpClass(cls):
         cls.session = harness.WineSession(winver="win7", display=True)
         inst.record_standins(cls.session)
+        inst.plant_stray_program(cls.session)
 
     @classmethod
     def tearDownClass(cls):
@@ -84,8 +85,9 @@ class FailedInstallTest(unittest.TestCase):
         self.assertFalse(os.path.exists(session.host_path(inst.group_folder())))
         self.assertNotIn(APP, inst.compat_marks(session))
         # The application is started all the same, without arguments.
-        self.assertTrue(inst.wait_for_line(session, r"^app started"))
-        self.assertIn("app started args=[]", inst.standin_lines(session))
+        self.assertTrue(inst.wait_for_line(session, r"^app window ready$"))
+        # The quoted launch started the application, not the stray C:\Program.exe.
+        self.assertEqual(["app started args=[]", "app window ready"], inst.standin_lines(session))
 
 
 if __name__ == "__main__":

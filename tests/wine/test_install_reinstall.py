@@ -23,6 +23,7 @@ class ReinstallTest(unittest.TestCase):
     def setUpClass(cls):
         cls.session = harness.WineSession(winver="win7", display=True)
         inst.record_standins(cls.session)
+        inst.plant_stray_program(cls.session)
         cls.dist = harness.copy_distribution(cls.session)
         code, warnings = inst.silent_install(cls.session, cls.dist)
         if code != 0 or warnings:

@@ -3,7 +3,6 @@
 on the machine, read back from the files, the registry and the shell links."""
 
 import os
-import shutil
 import sys
 import unittest
 
@@ -20,10 +19,7 @@ class FreshSilentInstallWin7Test(unittest.TestCase):
     def setUpClass(cls):
         cls.session = harness.WineSession(winver="win7", display=True)
         inst.record_standins(cls.session)
-        # A program where an unquoted "C:\Program Files\..." command line would
-        # find it first: it must never run.
-        shutil.copyfile(os.path.join(harness.BUILD, "standins", "service_setup.exe"),
-                        cls.session.host_path(r"C:\Program.exe"))
+        inst.plant_stray_program(cls.session)
         cls.dist = harness.copy_distribution(cls.session)
         cls.exit_code, cls.warnings = inst.silent_install(cls.session, cls.dist)
 
@@ -61,6 +57,8 @@ class FreshSilentInstallWin7Test(unittest.TestCase):
     def test_service_installed_instead_of_run_value(self):
         self.assertNotIn(inst.APP_NAME, harness.reg_query(self.session, inst.RUN_KEY) or {})
         # Fresh machine: nothing to take down; no launch without LaunchAPInSilentMode.
+        # The quoted command line started the service setup program, not the
+        # stray C:\Program.exe.
         self.assertEqual(["NorSrvSetup -i"], inst.standin_lines(self.session))
 
     def test_links_read_back_through_the_shell(self):
