@@ -163,3 +163,24 @@ TEST_F(InstallRegistryTest, MissingRequiredFileIsAFailure)
     ExpectUninstallEntry(UninstallKey(kNativePrefix));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((m_installDir + L"\\RIDoreDizor.exe").c_str()));
 }
+
+TEST_F(InstallRegistryTest, PathsThatDoNotFitAreSkippedNotCut)
+{
+    // An install folder so long that a long image name no longer fits beside
+    // it, while a short one still does.
+    m_installDir.resize(236, L'x');
+    wcscpy(m_config.szInstallDir, m_installDir.c_str());
+    ::CreateDirectoryW((m_source + L"Application\\Images").c_str(), nullptr);
+    WriteFile(m_source + L"Application\\Images\\busy.gif", "GIF89a");
+    WriteFile(m_source + L"Application\\Images\\tree_enclosure_mask.bmp", "BM");
+
+    EXPECT_FALSE(InstallFilesAndRegistry(m_source.c_str(), m_config));
+    const std::wstring images = m_installDir + L"\\Images\\";
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((images + L"busy.gif").c_str()));
+    // Nothing under the long name, and nothing under a name cut to fit.
+    WIN32_FIND_DATAW found = {};
+    HANDLE search = ::FindFirstFileW((images + L"tree*").c_str(), &found);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, search) << found.cFileName;
+    if (search != INVALID_HANDLE_VALUE)
+        ::FindClose(search);
+}
