@@ -13,10 +13,10 @@ void ShowFailWarning(const wchar_t* text)
 
 void ShowRefusedNameWarning(const wchar_t* key)
 {
-    // The key is one of three short names, so the text always fits; were it
-    // ever cut, the box would still say the configuration was refused.
+    // The key is one of three short names, so the text fits; should it not,
+    // the box still names the key.
     wchar_t text[1024];
     if (!ComposeText(text, {kRefusedNameBefore, key, kRefusedNameAfter}))
-        ComposeText(text, {kRefusedNameAfter});
+        ComposeText(text, {key});
     ShowFailWarning(text);
 }
