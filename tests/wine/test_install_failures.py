@@ -66,6 +66,7 @@ class FailedInstallTest(unittest.TestCase):
                 self.assertIn("Nothing was installed.", boxes[0]["text"])
                 self.assertEqual("none", boxes[0]["owner"])
                 self.assertEqual("warning", boxes[0]["icon"])
+                self.assertEqual("OK", boxes[0]["buttons"])
                 self.assertEqual(before, self.machine_state())
 
     def test_2_service_setup_program_that_cannot_start(self):
@@ -73,10 +74,11 @@ class FailedInstallTest(unittest.TestCase):
         dist = harness.copy_distribution(session, ini_text=inst.sample_ini(LaunchAPInSilentMode="1"))
         with open(session.host_path(dist + r"Application\NorSrvSetup.exe"), "wb") as broken:
             broken.write(b"this is no program\r\n" * 64)
-        code, warnings = inst.silent_install(session, dist)
-
+        with inst.FailBoxWatch(session) as watch:
+            code = inst.run_for_exit_code(session, f'"{dist}setup.exe" s')
         self.assertEqual(1603, code)
-        self.assertEqual(["Fail to install the service!"], warnings)
+        self.assertEqual([{"owner": "none", "icon": "warning", "buttons": "OK",
+                           "text": "Fail to install the service!"}], watch.boxes())
         # Files and registry are in place ...
         self.assertTrue(os.path.exists(session.host_path(APP)))
         self.assertEqual(inst.APP_NAME, inst.uninstall_entry(session)["DisplayName"])

@@ -4,7 +4,8 @@
 // exists.
 //   failwatch LOG STOPFILE
 // One UTF-8 line per box, fields separated by tabs:
-//   owner=none|owned  icon=warning|error|information|question|other|none  text (line breaks written as \n)
+//   owner=none|owned  icon=warning|error|information|question|other|none
+//   buttons=OK (captions joined by +)  text (line breaks written as \n)
 #include <windows.h>
 #include <shellapi.h>
 
@@ -18,7 +19,6 @@ namespace {
 constexpr DWORD kPollMilliseconds = 100;
 constexpr DWORD kPaintMilliseconds = 300;
 
-
 BOOL CALLBACK CollectFailBox(HWND window, LPARAM found)
 {
     wchar_t caption[16] = {};
@@ -31,14 +31,26 @@ BOOL CALLBACK CollectFailBox(HWND window, LPARAM found)
 
 struct BoxContent {
     std::wstring text;
+    std::wstring buttons;
     HWND iconControl = nullptr;
 };
 
-BOOL CALLBACK ReadStatic(HWND child, LPARAM content)
+BOOL CALLBACK ReadControl(HWND child, LPARAM content)
 {
     auto* box = reinterpret_cast<BoxContent*>(content);
     wchar_t className[32] = {};
     ::GetClassNameW(child, className, 32);
+    if (std::wstring(className) == L"Button" && ::IsWindowVisible(child)) {
+        wchar_t caption[64] = {};
+        ::GetWindowTextW(child, caption, 64);
+        if (!box->buttons.empty())
+            box->buttons += L"+";
+        for (const wchar_t* c = caption; *c != L'\0'; ++c) {
+            if (*c != L'&')
+                box->buttons += *c;
+        }
+        return TRUE;
+    }
     if (std::wstring(className) != L"Static")
         return TRUE;
     if ((::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
@@ -134,7 +146,7 @@ const char* RecogniseIcon(HWND iconControl)
 void Record(const wchar_t* logPath, HWND box)
 {
     BoxContent content;
-    ::EnumChildWindows(box, ReadStatic, reinterpret_cast<LPARAM>(&content));
+    ::EnumChildWindows(box, ReadControl, reinterpret_cast<LPARAM>(&content));
     // The box is read once it has been painted.
     ::Sleep(kPaintMilliseconds);
     const char* icon = content.iconControl != nullptr ? RecogniseIcon(content.iconControl) : "none";
@@ -142,7 +154,8 @@ void Record(const wchar_t* logPath, HWND box)
     FILE* log = _wfopen(logPath, L"ab");
     if (log == nullptr)
         return;
-    std::fprintf(log, "owner=%s\ticon=%s\t%s\n", owner, icon, Utf8(content.text).c_str());
+    std::fprintf(log, "owner=%s\ticon=%s\tbuttons=%s\t%s\n", owner, icon, Utf8(content.buttons).c_str(),
+                 Utf8(content.text).c_str());
     std::fclose(log);
 }
 
