@@ -162,9 +162,19 @@ class WineSession:
     # Running programs
 
     def run(self, argv, timeout=120, **kwargs):
-        """Runs a program to its end; its output is captured as text."""
-        return subprocess.run(["wine"] + list(argv), env=self.env, timeout=timeout,
-                              capture_output=True, text=True, errors="replace", **kwargs)
+        """Runs a program to its end; its output is captured as text.
+
+        The output goes through files, not pipes: Wine services that a program
+        starts (rpcss for COM) inherit its output handles and outlive it, so a
+        pipe would not close when the program ends."""
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            process = subprocess.run(["wine"] + list(argv), env=self.env, timeout=timeout,
+                                     stdout=out, stderr=err, **kwargs)
+            out.seek(0)
+            err.seek(0)
+            process.stdout = out.read().decode("utf-8", errors="replace")
+            process.stderr = err.read().decode("utf-8", errors="replace")
+        return process
 
     def start(self, argv, **kwargs):
         """Starts a program and returns at once with its Popen."""
