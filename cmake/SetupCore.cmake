@@ -21,5 +21,6 @@ target_include_directories(setup PRIVATE ${CMAKE_SOURCE_DIR}/res ${ARTWORK_DIR})
 target_compile_options(setup PRIVATE ${SETUP_WARNINGS})
 target_link_options(setup PRIVATE ${SETUP_STATIC_RUNTIME} -municode -mwindows)
 target_link_libraries(setup PRIVATE setupcore)
+add_dependencies(setup artwork)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/res/setup.rc PROPERTIES
   OBJECT_DEPENDS "${SETUP_RESOURCE_SOURCES};${ARTWORK_FILES}")
