@@ -6,6 +6,9 @@ namespace win {
 
 namespace {
 const UINT_PTR kSubclassId = 1;
+// The window property that leads from a window to its object. The import
+// libraries offer no GetWindowSubclass (comctl32 exports it by ordinal only).
+const wchar_t kObjectProperty[] = L"win::SubclassedWindow";
 }
 
 SubclassedWindow::~SubclassedWindow()
@@ -20,6 +23,10 @@ BOOL SubclassedWindow::SubclassWindow(HWND hWnd)
     if (!::SetWindowSubclass(hWnd, &SubclassedWindow::SubclassProc, kSubclassId,
                              reinterpret_cast<DWORD_PTR>(this)))
         return FALSE;
+    if (!::SetPropW(hWnd, kObjectProperty, this)) {
+        ::RemoveWindowSubclass(hWnd, &SubclassedWindow::SubclassProc, kSubclassId);
+        return FALSE;
+    }
     m_hWnd = hWnd;
     PreSubclassWindow();
     return TRUE;
@@ -28,19 +35,19 @@ BOOL SubclassedWindow::SubclassWindow(HWND hWnd)
 HWND SubclassedWindow::UnsubclassWindow()
 {
     HWND hWnd = m_hWnd;
-    if (hWnd != nullptr && ::IsWindow(hWnd))
+    if (hWnd != nullptr && ::IsWindow(hWnd)) {
         ::RemoveWindowSubclass(hWnd, &SubclassedWindow::SubclassProc, kSubclassId);
+        ::RemovePropW(hWnd, kObjectProperty);
+    }
     m_hWnd = nullptr;
     return hWnd;
 }
 
 SubclassedWindow* SubclassedWindow::FromHandle(HWND hWnd)
 {
-    DWORD_PTR refData = 0;
-    if (hWnd == nullptr ||
-        !::GetWindowSubclass(hWnd, &SubclassedWindow::SubclassProc, kSubclassId, &refData))
+    if (hWnd == nullptr)
         return nullptr;
-    return reinterpret_cast<SubclassedWindow*>(refData);
+    return static_cast<SubclassedWindow*>(::GetPropW(hWnd, kObjectProperty));
 }
 
 bool SubclassedWindow::PreTranslateMessage(MSG* /*message*/)
