@@ -79,8 +79,17 @@ def probe(session, *args, timeout=60):
     return session.run([harness.testkit("wizardprobe")] + [str(a) for a in args], timeout=timeout)
 
 
+def wait_for_setup_window(session, timeout=60):
+    """Waits until setup.exe shows a window, looking from the X side: a probe
+    started while setup.exe itself is starting can stall for many seconds."""
+    return harness.wait_for(lambda: subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--classname", "setup.exe"], env=session.env,
+        capture_output=True, text=True).stdout.strip(), timeout=timeout)
+
+
 def snapshot(session, wait_seconds=30):
     """The wizard as it is now (waits for it to appear); None when there is none."""
+    wait_for_setup_window(session, wait_seconds)
     result = probe(session, "dump", wait_seconds, timeout=wait_seconds + 60)
     view = Snapshot(result.stdout.splitlines())
     return view if view.window else None

@@ -60,7 +60,9 @@ BOOL CALLBACK FindWizard(HWND hWnd, LPARAM lParam)
     wchar_t progressClass[64] = {};
     if (progress != nullptr)
         ::GetClassNameW(progress, progressClass, 64);
-    if (std::wcscmp(className, L"#32770") == 0 && std::wcscmp(progressClass, PROGRESS_CLASSW) == 0) {
+    // A wizard still being made is not shown yet: it is not looked at before.
+    if (std::wcscmp(className, L"#32770") == 0 && std::wcscmp(progressClass, PROGRESS_CLASSW) == 0 &&
+        ::IsWindowVisible(hWnd)) {
         *reinterpret_cast<HWND*>(lParam) = hWnd;
         return FALSE;
     }
@@ -110,7 +112,9 @@ BOOL CALLBACK DumpChild(HWND hWnd, LPARAM /*lParam*/)
                   static_cast<unsigned long>(::GetWindowLongW(hWnd, GWL_STYLE)));
     std::wstring record = line;
     if (id == kProgressId) {
-        std::swprintf(line, 512, L" pos=%d", static_cast<int>(::SendMessageW(hWnd, PBM_GETPOS, 0, 0)));
+        DWORD_PTR position = 0;
+        ::SendMessageTimeoutW(hWnd, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 5000, &position);
+        std::swprintf(line, 512, L" pos=%d", static_cast<int>(position));
         record += line;
     }
     record += L" text=" + WindowText(hWnd) + L"\n";
