@@ -114,6 +114,9 @@ int CSetupApp::ExitInstance()
         ::FreeLibrary(g_hLangLib);
         g_hLangLib = nullptr;
     }
+    // Only after the uninstall procedure ran: a cancelled uninstall keeps its
+    // uninstaller. Without a script the Uninstall folder simply stays, which
+    // nothing at exit could mend.
     if (m_bUninstallRan)
         WriteSelfRemovalBatch(m_config, m_szSetupDir);
     return win::Application::ExitInstance();
