@@ -36,6 +36,7 @@ HMODULE TryLoadLanguageLibrary(const wchar_t* modulePath, LANGID languageId)
     if (::GetLocaleInfoW(locale, LOCALE_SABBREVLANGNAME, code, 4) == 0)
         return nullptr;
 
+    // The first ".exe" of the lower-cased path, even in a folder's name.
     const wchar_t* extension = std::wcsstr(modulePath, L".exe");
     if (extension == nullptr)
         return nullptr;
@@ -49,6 +50,7 @@ HMODULE TryLoadLanguageLibrary(const wchar_t* modulePath, LANGID languageId)
     wchar_t fallback[MAX_PATH] = {};
     if (!ComposeText(candidate, {base, code, L".DLL"}) || !ComposeText(fallback, {base, L"ENU.DLL"}))
         return nullptr;
+    // English only stands in for a language that has no library at all.
     return ::LoadLibraryW(FileExists(candidate) ? candidate : fallback);
 }
 

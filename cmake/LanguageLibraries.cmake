@@ -8,7 +8,8 @@ foreach(script ${LANGUAGE_SCRIPTS})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/res)
   set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".dll" LINKER_LANGUAGE C
     OUTPUT_NAME ${name} RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lang)
-  target_link_options(${name} PRIVATE -nostdlib -Wl,--no-entry -s)
+  # Entry point 0: loading a library that holds only strings runs no code.
+  target_link_options(${name} PRIVATE -nostdlib -Wl,-e,0 -s)
   set_source_files_properties(${script} PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/res/resource.h)
   list(APPEND LANGUAGE_LIBRARIES ${name})
 endforeach()

@@ -10,6 +10,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick
   fonts-wqy-microhei
   googletest
+  locales
 )
 
 missing=()
