@@ -5,6 +5,7 @@ clicks (xdotool) on the test's own display and grab the screen."""
 import os
 import re
 import subprocess
+import tempfile
 import time
 
 import harness
@@ -137,19 +138,32 @@ class Watch:
 
 class Wizard:
     """A setup.exe run with its wizard window: started through runwait so that
-    its full exit code can be read when it ends."""
+    its full exit code can be read when it ends. The output goes to a file: a
+    pipe would stay open as long as the Wine services the run started."""
 
     def __init__(self, session, command_line):
         self.session = session
+        self.output = tempfile.TemporaryFile(mode="w+")
         self.process = subprocess.Popen(
             ["wine", harness.testkit("runwait"), command_line], env=session.env,
-            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, errors="replace")
+            stdout=self.output, stderr=subprocess.DEVNULL)
+
+    def end(self):
+        """Ends a run a failed test left open, with everything else in its prefix."""
+        if self.process.poll() is None:
+            subprocess.run(["wineserver", "-k"], env=self.session.env, check=False)
+            self.process.wait(timeout=60)
+        if not self.output.closed:
+            self.output.close()
 
     def exit_code(self, timeout=120):
-        output, _ = self.process.communicate(timeout=timeout)
-        match = re.search(r"exit=(\d+)", output)
+        self.process.wait(timeout=timeout)
+        self.output.seek(0)
+        text = self.output.read()
+        self.output.close()
+        match = re.search(r"exit=(\d+)", text)
         if not match:
-            raise AssertionError(f"no exit code: {output!r}")
+            raise AssertionError(f"no exit code: {text!r}")
         return int(match.group(1))
 
 
@@ -191,7 +205,8 @@ class Screen:
     """A grab of the whole display (ImageMagick's import), pixel by pixel."""
 
     def __init__(self, session):
-        data = subprocess.run(["import", "-display", session.env["DISPLAY"], "-window", "root", "ppm:-"],
+        data = subprocess.run(["import", "-display", session.env["DISPLAY"], "-window", "root", "-depth", "8",
+                               "ppm:-"],
                               capture_output=True, check=True, timeout=60).stdout
         header = []
         offset = 0
@@ -237,3 +252,20 @@ def wait_snapshot(session, predicate, timeout=60):
         if time.time() > deadline:
             raise AssertionError("the wizard did not reach the expected state")
         time.sleep(0.3)
+
+
+def run_work(session, view, repeat=1, timeout=120):
+    """Presses the action button with real clicks and follows the wizard until
+    Finish shows. Returns the samples taken meanwhile and the finished view."""
+    watch = Watch(session, timeout)
+    # The watch starts its sampling before the press.
+    time.sleep(1.0)
+    click_control(session, view, ACTION, repeat)
+    samples = watch.samples()
+    # The last texts are set a moment after Finish shows.
+    time.sleep(0.5)
+    return samples, wait_snapshot(session, lambda v: v[FINISH].visible)
+
+
+def area_of(screen, control):
+    return screen.area(control.x, control.y, control.w, control.h)
