@@ -7,7 +7,7 @@
 JOBS ?= 2
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all bootstrap build dist test demo clean
+.PHONY: all bootstrap build dist test demo screenshots clean
 
 all: dist
 
@@ -31,6 +31,9 @@ test: build
 
 demo: build
 	python3 tools/demo.py
+
+screenshots: build
+	python3 tools/screenshots.py
 
 clean:
 	rm -rf build

@@ -11,7 +11,9 @@
 constexpr int kTitleX = 14;
 constexpr int kTitleY = 7;
 constexpr int kTitleWidthLess = 60;
-constexpr int kTitleHeight = 15;
+// An 11-point bold line is 16 to 17 pixels high: 15 would cut the
+// descenders off. 20 still ends inside the title bar.
+constexpr int kTitleHeight = 20;
 
 constexpr int kHeadingX = 35;
 constexpr int kHeadingY = 55;

@@ -96,6 +96,24 @@ def snapshot(session, wait_seconds=30):
     return view if view.window else None
 
 
+class RunningWait:
+    """A probe waiting, from before the press of the action button, for the
+    running phase with the bar at minimum or beyond: the work can be too short
+    for a probe started after the press."""
+
+    def __init__(self, session, minimum, timeout=60):
+        self.timeout = timeout
+        self.process = subprocess.Popen(
+            ["wine", harness.testkit("wizardprobe"), "running", str(minimum), str(timeout)], env=session.env,
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, errors="replace")
+
+    def snapshot(self):
+        """The wizard at that moment, or None when the work ended first."""
+        output, _ = self.process.communicate(timeout=self.timeout + 60)
+        view = Snapshot(output.splitlines())
+        return view if self.process.returncode == 0 and view.window else None
+
+
 def post(session, message, wparam, lparam):
     result = probe(session, "post", hex(message), hex(wparam), hex(lparam))
     if result.returncode != 0:

@@ -2,6 +2,9 @@
 // and posts messages to it. Output is UTF-8, one record per line.
 //   wizardprobe dump [WAIT_SECONDS]       the wizard and its controls (waits for it to appear)
 //   wizardprobe watch TIMEOUT_SECONDS     a dump every 100 ms until Finish shows or the wizard goes
+//   wizardprobe running MINPOS TIMEOUT_SECONDS
+//                                         waits for the running phase with the bar at MINPOS or
+//                                         beyond, then dumps; exit code 3 when Finish shows first
 //   wizardprobe post MESSAGE WPARAM LPARAM  posts a message (numbers, 0x... allowed) to the wizard
 //   wizardprobe strings LIBRARY           the language library's strings 1 to 20
 //
@@ -153,6 +156,34 @@ int Watch(DWORD timeoutMs)
     return ::IsWindow(wizard) ? 1 : 0;
 }
 
+bool ProgressAt(HWND wizard, int minimum)
+{
+    HWND progress = ::GetDlgItem(wizard, kProgressId);
+    DWORD_PTR position = 0;
+    if (!::IsWindowVisible(progress) ||
+        !::SendMessageTimeoutW(progress, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 5000, &position))
+        return false;
+    return static_cast<int>(position) >= minimum;
+}
+
+int WaitRunning(int minimum, DWORD timeoutMs)
+{
+    HWND wizard = FindWizardWindow(timeoutMs);
+    if (wizard == nullptr)
+        return 1;
+    const DWORD start = ::GetTickCount();
+    while (::IsWindow(wizard) && ::GetTickCount() - start < timeoutMs) {
+        if (::IsWindowVisible(::GetDlgItem(wizard, IDOK)))
+            return 3;
+        if (ProgressAt(wizard, minimum)) {
+            Dump(wizard);
+            return 0;
+        }
+        ::Sleep(20);
+    }
+    return 1;
+}
+
 LONG_PTR Number(const wchar_t* text)
 {
     return static_cast<LONG_PTR>(std::wcstoll(text, nullptr, 0));
@@ -196,6 +227,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
     }
     if (command == L"watch" && argc >= 3)
         return Watch(static_cast<DWORD>(Number(argv[2])) * 1000);
+    if (command == L"running" && argc >= 4)
+        return WaitRunning(static_cast<int>(Number(argv[2])), static_cast<DWORD>(Number(argv[3])) * 1000);
     if (command == L"post" && argc >= 5) {
         HWND wizard = FindWizardWindow(0);
         if (wizard == nullptr)
