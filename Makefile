@@ -3,6 +3,7 @@
 #   make demo   build, assemble the sample distribution and run it under Wine
 #   make test   build both targets and pass the tests
 #   make dist   build/x86/dist (the product) and build/x64/dist (what runs here)
+#   make screenshots  every wizard phase in English and Traditional Chinese, as PNG in build/screenshots
 
 JOBS ?= 2
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=Release
