@@ -4,10 +4,10 @@ registry values, shell links, what the stand-ins recorded)."""
 
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
@@ -48,6 +48,14 @@ def record_standins(session, log=STANDIN_LOG):
     session.env["STANDIN_LOG"] = log
 
 
+def plant_stray_program(session):
+    """Puts a recording program at C:\\Program.exe, where Windows would find it
+    first for an unquoted command line "C:\\Program Files\\...". If it ever
+    runs, the stand-in log shows a line ending in the rest of such a path."""
+    shutil.copyfile(os.path.join(harness.BUILD, "standins", "service_setup.exe"),
+                    session.host_path(r"C:\Program.exe"))
+
+
 def standin_lines(session, log=STANDIN_LOG):
     path = session.host_path(log)
     if not os.path.exists(path):
@@ -64,7 +72,8 @@ def clear_standin_log(session, log=STANDIN_LOG):
 
 class FailBoxWatch:
     """Records and dismisses every warning box captioned "Fail" while it runs.
-    boxes() gives one dict per box: owner, icon and text."""
+    boxes() gives one dict per box: owner ("none"), icon ("warning"), buttons
+    ("OK") and text."""
 
     def __init__(self, session, name="failwatch"):
         self.session = session
@@ -98,9 +107,9 @@ class FailBoxWatch:
         result = []
         with open(path, encoding="utf-8") as log:
             for line in log:
-                owner, icon, text = line.rstrip("\n").split("\t", 2)
+                owner, icon, buttons, text = line.rstrip("\n").split("\t", 3)
                 result.append({"owner": owner.split("=", 1)[1], "icon": icon.split("=", 1)[1],
-                               "text": text.replace("\\n", "\n")})
+                               "buttons": buttons.split("=", 1)[1], "text": text.replace("\\n", "\n")})
         return result
 
     def texts(self):
@@ -127,9 +136,9 @@ def silent_install(session, dist, timeout=180):
     """Runs "{dist}setup.exe" s to its end; returns the exit code and the texts
     of the warning boxes it showed (dismissed as they came)."""
     with FailBoxWatch(session) as watch:
+        # A box is recorded before it is dismissed, and the setup cannot end
+        # before that: when it has ended, the log is complete.
         code = run_for_exit_code(session, f'"{dist}setup.exe" s', timeout=timeout)
-        # A box shown just before the end may still be on its way to the log.
-        time.sleep(0.3)
     return code, watch.texts()
 
 

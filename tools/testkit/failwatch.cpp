@@ -4,18 +4,20 @@
 // exists.
 //   failwatch LOG STOPFILE
 // One UTF-8 line per box, fields separated by tabs:
-//   owner=none|owned  icon=warning|other|none  text (line breaks written as \n)
+//   owner=none|owned  icon=warning|error|information|question|other|none
+//   buttons=OK (captions joined by +)  text (line breaks written as \n)
 #include <windows.h>
 #include <shellapi.h>
 
 #include <cstdio>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr DWORD kPollMilliseconds = 100;
-
+constexpr DWORD kPaintMilliseconds = 300;
 
 BOOL CALLBACK CollectFailBox(HWND window, LPARAM found)
 {
@@ -29,20 +31,30 @@ BOOL CALLBACK CollectFailBox(HWND window, LPARAM found)
 
 struct BoxContent {
     std::wstring text;
-    bool hasIcon = false;
-    HICON icon = nullptr;
+    std::wstring buttons;
+    HWND iconControl = nullptr;
 };
 
-BOOL CALLBACK ReadStatic(HWND child, LPARAM content)
+BOOL CALLBACK ReadControl(HWND child, LPARAM content)
 {
     auto* box = reinterpret_cast<BoxContent*>(content);
     wchar_t className[32] = {};
     ::GetClassNameW(child, className, 32);
+    if (std::wstring(className) == L"Button" && ::IsWindowVisible(child)) {
+        wchar_t caption[64] = {};
+        ::GetWindowTextW(child, caption, 64);
+        if (!box->buttons.empty())
+            box->buttons += L"+";
+        for (const wchar_t* c = caption; *c != L'\0'; ++c) {
+            if (*c != L'&')
+                box->buttons += *c;
+        }
+        return TRUE;
+    }
     if (std::wstring(className) != L"Static")
         return TRUE;
     if ((::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-        box->hasIcon = true;
-        box->icon = reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0));
+        box->iconControl = child;
         return TRUE;
     }
     wchar_t text[2048] = {};
@@ -72,18 +84,78 @@ std::string Utf8(const std::wstring& text)
     return utf8;
 }
 
+// Icon handles do not cross processes, so the box's icon is recognised by its
+// picture: the pixels on screen against each standard icon drawn here on the
+// dialog colour. The closest one names it.
+std::vector<COLORREF> Capture(HDC source, int x, int y, int width, int height)
+{
+    std::vector<COLORREF> pixels;
+    for (int row = 0; row < height; ++row)
+        for (int column = 0; column < width; ++column)
+            pixels.push_back(::GetPixel(source, x + column, y + row));
+    return pixels;
+}
+
+std::vector<COLORREF> DrawStandardIcon(const wchar_t* id, int width, int height)
+{
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    RECT all = {0, 0, width, height};
+    ::FillRect(memory, &all, ::GetSysColorBrush(COLOR_3DFACE));
+    ::DrawIconEx(memory, 0, 0, ::LoadIconW(nullptr, id), width, height, 0, nullptr, DI_NORMAL);
+    std::vector<COLORREF> pixels = Capture(memory, 0, 0, width, height);
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+const char* RecogniseIcon(HWND iconControl)
+{
+    RECT rect = {};
+    ::GetWindowRect(iconControl, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0)
+        return "none";
+    HDC screen = ::GetDC(nullptr);
+    const std::vector<COLORREF> shown = Capture(screen, rect.left, rect.top, width, height);
+    ::ReleaseDC(nullptr, screen);
+    const struct {
+        const wchar_t* id;
+        const char* name;
+    } candidates[] = {{IDI_WARNING, "warning"}, {IDI_ERROR, "error"}, {IDI_INFORMATION, "information"},
+                      {IDI_QUESTION, "question"}};
+    const char* best = "other";
+    size_t fewest = shown.size() / 4;  // more differences than this: no standard icon
+    for (const auto& candidate : candidates) {
+        const std::vector<COLORREF> drawn = DrawStandardIcon(candidate.id, width, height);
+        size_t differences = 0;
+        for (size_t i = 0; i < shown.size(); ++i)
+            differences += shown[i] != drawn[i];
+        if (differences < fewest) {
+            fewest = differences;
+            best = candidate.name;
+        }
+    }
+    return best;
+}
+
 void Record(const wchar_t* logPath, HWND box)
 {
     BoxContent content;
-    ::EnumChildWindows(box, ReadStatic, reinterpret_cast<LPARAM>(&content));
-    const char* icon = "none";
-    if (content.hasIcon)
-        icon = content.icon == ::LoadIconW(nullptr, IDI_WARNING) ? "warning" : "other";
+    ::EnumChildWindows(box, ReadControl, reinterpret_cast<LPARAM>(&content));
+    // The box is read once it has been painted.
+    ::Sleep(kPaintMilliseconds);
+    const char* icon = content.iconControl != nullptr ? RecogniseIcon(content.iconControl) : "none";
     const char* owner = ::GetWindow(box, GW_OWNER) == nullptr ? "none" : "owned";
     FILE* log = _wfopen(logPath, L"ab");
     if (log == nullptr)
         return;
-    std::fprintf(log, "owner=%s\ticon=%s\t%s\n", owner, icon, Utf8(content.text).c_str());
+    std::fprintf(log, "owner=%s\ticon=%s\tbuttons=%s\t%s\n", owner, icon, Utf8(content.buttons).c_str(),
+                 Utf8(content.text).c_str());
     std::fclose(log);
 }
 
