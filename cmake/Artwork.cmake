@@ -29,3 +29,16 @@ add_custom_target(artwork_preview
   COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/genart/genart.py --preview ${ARTWORK_DIR}/preview.png
   COMMENT "Rendering ${ARTWORK_DIR}/preview.png"
   VERBATIM)
+
+# The same, shown by the real controls under Wine with their texts:
+# cmake --build <dir> --target artwork_screenshot (64-bit build only, as Wine here runs 64-bit programs).
+add_executable(skinpreview EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/genart/skinpreview.cpp)
+target_compile_options(skinpreview PRIVATE ${SETUP_WARNINGS})
+target_include_directories(skinpreview PRIVATE ${CMAKE_SOURCE_DIR}/res)
+target_link_options(skinpreview PRIVATE ${SETUP_STATIC_RUNTIME} -municode)
+target_link_libraries(skinpreview PRIVATE setupcore)
+add_custom_target(artwork_screenshot
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/genart/screenshot.py
+          $<TARGET_FILE:skinpreview> $<TARGET_FILE:setup> ${ARTWORK_DIR}/screenshot.png
+  DEPENDS skinpreview setup
+  VERBATIM)

@@ -12,6 +12,7 @@
 HRGN CreateRegionRunByRun(HBITMAP bitmap, COLORREF key);
 
 // The same region, built from the pixels read in one block (GetDIBits) and
-// made in one call (ExtCreateRegion) from the list of runs. Null when the
-// bitmap cannot be read.
+// made in one call (ExtCreateRegion) from the list of runs. The bitmap must
+// not be selected into a device context while it is read. Null when the
+// bitmap cannot be read that way.
 HRGN CreateRegionFromBitmap(HBITMAP bitmap, COLORREF key);

@@ -41,6 +41,7 @@ public:
     void SetHoverCursor(HCURSOR cursor) { m_hCursor = cursor; }
     // Creates the tooltip, which shows string resource textId on hover.
     BOOL SetTooltipText(UINT textId);
+    const win::ToolTipCtrl& GetToolTip() const { return m_ToolTip; }
 
     void DrawItem(DRAWITEMSTRUCT* drawItem) override;
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

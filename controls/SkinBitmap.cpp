@@ -35,10 +35,14 @@ HRGN CSkinBitmap::GetRegion(COLORREF crKey, const RECT* inner)
     }
     m_rgn.Reset();
     const RECT noInner = {0, 0, 0, 0};
-    if (inner == nullptr || ::EqualRect(inner, &noInner))
+    if (inner == nullptr || ::EqualRect(inner, &noInner)) {
         m_rgn.Reset(CreateRegionFromBitmap(Get(), crKey));
-    else
+        // A bitmap the one-block read refuses is scanned pixel by pixel.
+        if (m_rgn.IsNull())
+            m_rgn.Reset(CreateRegionRunByRun(Get(), crKey));
+    } else {
         BuildFrameRegion(crKey, *inner, size);
+    }
     return m_rgn;
 }
 

@@ -13,9 +13,6 @@ public:
 
     // Paints an owner-drawn button; the default paints nothing.
     virtual void DrawItem(DRAWITEMSTRUCT* /*drawItem*/) {}
-
-    // The button's state flags (BST_PUSHED, BST_FOCUS, ...).
-    UINT GetState() const { return static_cast<UINT>(SendMessage(BM_GETSTATE)); }
 };
 
 }  // namespace win

@@ -22,10 +22,4 @@ void MemoryDC::Reset()
     }
 }
 
-ClientDC::~ClientDC()
-{
-    if (m_hDC != nullptr)
-        ::ReleaseDC(m_hWnd, m_hDC);  // 0 only for a context that was not ours
-}
-
 }  // namespace win

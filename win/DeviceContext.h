@@ -23,22 +23,6 @@ private:
     HDC m_hDC;
 };
 
-// The device context of a window's client area (GetDC), released exactly once.
-class ClientDC {
-public:
-    explicit ClientDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
-    ~ClientDC();
-    ClientDC(const ClientDC&) = delete;
-    ClientDC& operator=(const ClientDC&) = delete;
-
-    HDC Get() const { return m_hDC; }
-    operator HDC() const { return m_hDC; }
-
-private:
-    HWND m_hWnd;
-    HDC m_hDC;
-};
-
 // BeginPaint in the constructor, EndPaint in the destructor: the device
 // context of one WM_PAINT.
 class PaintDC {

@@ -73,11 +73,12 @@ def _progress(canvas, box, fraction):
 def render_preview(pictures):
     """Two wizards one above the other: the ready phase (action and Cancel,
     close cross) and the finished phase of an install (Finish hovered, the
-    ticked check box), plus the running phase's progress bar on the right.
+    ticked check box), the running phase's progress bar on the right, and the
+    icon's images below.
     The label boxes are outlined faintly so that their places can be judged."""
     skin = pictures["skin.bmp"]
     width, height = skin.width, skin.height
-    sheet = Canvas(width * 2 + 8, height * 2 + 8, (255, 255, 255))
+    sheet = Canvas(width * 2 + 8, height * 2 + 8 + 60, (255, 255, 255))
     places = [(0, 0), (width + 8, 0), (0, height + 8), (width + 8, height + 8)]
     for index, (ox, oy) in enumerate(places):
         face = Canvas(width, height)
@@ -110,14 +111,14 @@ def render_preview(pictures):
             face.paste(pictures["button_normal.bmp"], L.CANCEL_BUTTON_AT)
             face.paste(pictures["check_clear.bmp"], L.CHECK_BOX_AT)
         sheet.paste(face, (ox, oy))
-    # The icon's three images in the top right corner of the first wizard.
-    x = width - 150
+    # The icon's three images in a strip below.
+    x, top = 8, height * 2 + 8 + 6
     for size, _bits in L.ICON_IMAGES:
         picture = icon.make_icon(size)
         for j in range(size):
             for i in range(size):
-                sheet.set(x + i, 40 + j, mix(sheet.get(x + i, 40 + j), picture.get(i, j), picture.alpha[j][i]))
-        x += size + 6
+                sheet.set(x + i, top + j, mix(sheet.get(x + i, top + j), picture.get(i, j), picture.alpha[j][i]))
+        x += size + 12
     return sheet
 
 
