@@ -2,7 +2,9 @@
 """The main job: runs the sample distribution's setup.exe under Wine in a
 throwaway prefix (Windows 7), installs silently, and prints an account of what
 the install did to the machine: files, registry values, shortcuts read back
-through the shell-link interface, and what the stand-ins recorded."""
+through the shell-link interface, and what the stand-ins recorded. Then, on a
+display of its own, it clicks through the install wizard and the uninstall
+wizard as a user would, saving a picture of each phase in build/demo."""
 
 import collections
 import os
@@ -16,6 +18,9 @@ os.environ.setdefault("SETUP_SOURCE_DIR", REPO)
 
 import harness  # noqa: E402
 import installation  # noqa: E402
+import screenshots  # noqa: E402
+
+WIZARD_PICTURES = os.path.join(REPO, "build", "demo")
 
 
 def heading(text):
@@ -112,6 +117,15 @@ def main():
         print_installed_files(session)
         print_registry_values(session)
         print_shortcuts(session)
+        print_standin_record(session)
+
+    # The wizards on a display and in a prefix of their own, clicked through
+    # as a user would.
+    with harness.WineSession(display=True) as session:
+        installation.record_standins(session)
+        dist = harness.copy_distribution(session)
+        heading(f'Install wizard "{dist}setup.exe", then the uninstall wizard from the uninstall entry')
+        screenshots.tour(session, dist, WIZARD_PICTURES, "demo", lambda line: print("  " + line), launch=True)
         print_standin_record(session)
     return 0
 

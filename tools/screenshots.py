@@ -24,12 +24,12 @@ import wizard  # noqa: E402
 LANGUAGES = (("en", "en_US.UTF-8"), ("zh_TW", "zh_TW.UTF-8"))
 
 # The running phase is caught while the bar is on its way.
-RUNNING_FROM = 10
+RUNNING_FROM = 5
 
 
 def _shoot(session, view, path, say):
     wizard.save_screenshot(session, path, view)
-    say(f"  {os.path.relpath(path, REPO)}: {view.phase_view()[0]!r} / {view.phase_view()[1]!r}")
+    say(f"{os.path.relpath(path, REPO)}: {view.phase_view()[0]!r} / {view.phase_view()[1]!r}")
 
 
 def run_wizard(session, command_line, out_dir, name, say, leave_with=wizard.FINISH):
@@ -47,14 +47,13 @@ def run_wizard(session, command_line, out_dir, name, say, leave_with=wizard.FINI
         _shoot(session, ready, os.path.join(out_dir, f"{name}-ready.png"), say)
 
         running_wait = wizard.RunningWait(session, RUNNING_FROM)
-        time.sleep(1.0)  # the probe is watching before the press
         wizard.click_control(session, ready, wizard.ACTION)
         wizard.xdotool(session, "mousemove", 5, 5)
         running = running_wait.snapshot()
         if running is not None:
             _shoot(session, running, os.path.join(out_dir, f"{name}-running.png"), say)
         else:
-            say(f"  ({name}: the work ended before the running phase could be caught)")
+            say(f"({name}: the work ended before the running phase could be caught)")
 
         finished = wizard.wait_snapshot(session, lambda v: v[wizard.FINISH].visible, timeout=120)
         time.sleep(0.5)
@@ -66,26 +65,28 @@ def run_wizard(session, command_line, out_dir, name, say, leave_with=wizard.FINI
         run.end()
 
 
-def tour(session, dist, out_dir, suffix, say):
+def tour(session, dist, out_dir, suffix, say, launch=False):
     """The install wizard, then the uninstall wizard started as the uninstall
     entry says, each to its end; pictures named install-*-<suffix>.png and
-    uninstall-*-<suffix>.png. Returns a list of what happened."""
+    uninstall-*-<suffix>.png. The install wizard is left with Finish when
+    launch is set (the application starts), else with the close button.
+    Tells what happened through say, as it happens."""
     os.makedirs(out_dir, exist_ok=True)
-    events = []
-    # The close button leaves the install wizard without starting the
-    # application, so that nothing covers the uninstall wizard's pictures.
     code, _finished = run_wizard(session, f'"{dist}setup.exe"', out_dir, f"install-{suffix}", say,
-                                 leave_with=wizard.CLOSE)
-    events.append(f"install wizard ended with exit code {code}")
+                                 leave_with=wizard.FINISH if launch else wizard.CLOSE)
+    say(f"install wizard ended with exit code {code}"
+                  + (" through Finish, launch box ticked" if launch else " through the close button"))
+    files = installation.installed_files(session)
+    say(f"{installation.INSTALL_DIR} holds {len(files)} files, "
+                  f"uninstall entry {'written' if installation.uninstall_entry(session) else 'missing'}")
     command = harness.reg_query(session, installation.UNINSTALL_KEY, "UninstallString")
-    events.append(f"uninstall entry: UninstallString = {command}")
+    say(f"uninstall entry: UninstallString = {command}")
     code, _finished = run_wizard(session, command, out_dir, f"uninstall-{suffix}", say)
-    events.append(f"uninstall wizard ended with exit code {code}")
+    say(f"uninstall wizard ended with exit code {code}; uninstall entry "
+                  + ("still there" if installation.uninstall_entry(session) else "removed"))
     gone = harness.wait_for(
         lambda: not os.path.exists(session.host_path(installation.INSTALL_DIR + r"\Uninstall")), timeout=60)
-    events.append("the Uninstall folder " + ("was removed after the uninstaller ended" if gone
-                                             else "is still there"))
-    return events
+    say("the Uninstall folder " + ("was removed after the uninstaller ended" if gone else "is still there"))
 
 
 def main():
@@ -97,8 +98,7 @@ def main():
         print(f"== {suffix} ({locale})")
         with harness.WineSession(display=True, locale=locale) as session:
             dist = harness.copy_distribution(session)
-            for event in tour(session, dist, options.out, suffix, print):
-                print("  " + event)
+            tour(session, dist, options.out, suffix, lambda line: print("  " + line))
     return 0
 
 

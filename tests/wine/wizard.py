@@ -106,6 +106,8 @@ class RunningWait:
         self.process = subprocess.Popen(
             ["wine", harness.testkit("wizardprobe"), "running", str(minimum), str(timeout)], env=session.env,
             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, errors="replace")
+        # The probe says when it watches; only then may the button be pressed.
+        self.first_line = self.process.stdout.readline()
 
     def snapshot(self):
         """The wizard at that moment, or None when the work ended first."""

@@ -3,8 +3,9 @@
 //   wizardprobe dump [WAIT_SECONDS]       the wizard and its controls (waits for it to appear)
 //   wizardprobe watch TIMEOUT_SECONDS     a dump every 100 ms until Finish shows or the wizard goes
 //   wizardprobe running MINPOS TIMEOUT_SECONDS
-//                                         waits for the running phase with the bar at MINPOS or
-//                                         beyond, then dumps; exit code 3 when Finish shows first
+//                                         prints "watching", waits for the running phase with the
+//                                         bar at MINPOS or beyond, then dumps; exit code 3 when
+//                                         Finish shows first
 //   wizardprobe post MESSAGE WPARAM LPARAM  posts a message (numbers, 0x... allowed) to the wizard
 //   wizardprobe strings LIBRARY           the language library's strings 1 to 20
 //
@@ -171,6 +172,9 @@ int WaitRunning(int minimum, DWORD timeoutMs)
     HWND wizard = FindWizardWindow(timeoutMs);
     if (wizard == nullptr)
         return 1;
+    // Tells the caller that the watch has begun.
+    std::printf("watching\n");
+    std::fflush(stdout);
     const DWORD start = ::GetTickCount();
     while (::IsWindow(wizard) && ::GetTickCount() - start < timeoutMs) {
         if (::IsWindowVisible(::GetDlgItem(wizard, IDOK)))
