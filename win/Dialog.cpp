@@ -1,5 +1,7 @@
 #include "win/Dialog.h"
 
+#include "win/ResourceModule.h"
+
 namespace win {
 
 namespace {
@@ -43,8 +45,8 @@ INT_PTR Dialog::DoModal()
 {
     m_bEnded = false;
     m_nResult = -1;
-    // The template lives in the executable itself, never in a language library.
-    HWND hWnd = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId),
+    // The template lives with the program's pictures, never in a language library.
+    HWND hWnd = ::CreateDialogParamW(GetResourceModule(), MAKEINTRESOURCEW(m_templateId),
                                      m_hParent, &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
     if (hWnd == nullptr)
         return -1;

@@ -65,10 +65,9 @@ class UninstallWizardTest(unittest.TestCase):
         strings = self.strings
         run, ready = self.start_uninstall_entry()
         samples, finished = wizard.run_work(self.session, ready)
-        running = [s for s in samples if s.phase_view()[0] == strings[17]]
-        self.assertTrue(running, "the running phase was not seen")
-        self.assertEqual((strings[17], strings[13], True, False, False, False, False, True, False),
-                         running[0].phase_view())
+        # Samples that fall between two changes of a phase are passed over.
+        running_phase = (strings[17], strings[13], True, False, False, False, False, True, False)
+        self.assertIn(running_phase, [s.phase_view() for s in samples], "the running phase was not seen")
         # The bar stays, full; no launch is offered.
         self.assertEqual((strings[15], strings[8], False, False, True, False, True, True, False),
                          finished.phase_view())

@@ -143,9 +143,12 @@ class Watch:
             ["wine", harness.testkit("wizardprobe"), "watch", str(timeout)], env=session.env,
             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, errors="replace")
         self.timeout = timeout
+        # The first sample's line tells that the watch has begun.
+        self.first_line = self.process.stdout.readline()
 
     def samples(self):
         output, _ = self.process.communicate(timeout=self.timeout + 60)
+        output = self.first_line + output
         result = []
         for block in output.split("sample t=")[1:]:
             lines = block.splitlines()
@@ -278,8 +281,6 @@ def run_work(session, view, repeat=1, timeout=120):
     """Presses the action button with real clicks and follows the wizard until
     Finish shows. Returns the samples taken meanwhile and the finished view."""
     watch = Watch(session, timeout)
-    # The watch starts its sampling before the press.
-    time.sleep(1.0)
     click_control(session, view, ACTION, repeat)
     samples = watch.samples()
     # The last texts are set a moment after Finish shows.
