@@ -1,0 +1,193 @@
+"""Helpers of the uninstall tests and the demo: a real installation made by
+`setup.exe s`, the uninstall run by the test driver from the installation's
+Uninstall folder, and read-backs of every trace the product leaves (files,
+registry, links, service calls)."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+import harness
+
+INSTALL_DIR = r"C:\Program Files\ZTA470"
+APP_NAME = "Quorvel HW RAID Manager"
+SCRIPT_NAME = "QvUninst.bat"
+# The service stand-in logs here, outside the installation, so its log is no
+# file that keeps the install folder from going.
+STANDIN_LOG = r"C:\standin.log"
+PROGRAMS = r"C:\ProgramData\Microsoft\Windows\Start Menu\Programs"
+REGISTRY_PREFIX = r"HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion"
+UNINSTALL_ROOT = REGISTRY_PREFIX + r"\Uninstall"
+RUN_KEY = REGISTRY_PREFIX + r"\Run"
+
+DRIVER = os.path.join(harness.BUILD, "drivers", "uninstall_driver.exe")
+DRIVER_NAME = "uninstall_driver.exe"
+
+
+def ini_text(folder_name="ZTA470"):
+    """The sample setup.ini with another install folder name."""
+    with open(os.path.join(harness.DIST, "setup.ini"), encoding="utf-8") as ini:
+        text = ini.read()
+    return text.replace("APPFolderName=ZTA470", "APPFolderName=" + folder_name)
+
+
+def install_dir(folder_name="ZTA470"):
+    return r"C:\Program Files" + "\\" + folder_name
+
+
+def log_service_calls(session):
+    """Points the stand-ins' log outside every installation."""
+    session.env["STANDIN_LOG"] = STANDIN_LOG
+
+
+def service_calls(session):
+    """The arguments the service stand-in was started with, in order."""
+    path = session.host_path(STANDIN_LOG)
+    if not os.path.exists(path):
+        return []
+    with open(path, encoding="utf-8", errors="replace") as log:
+        return [line.split(" ", 1)[1].strip() for line in log if line.startswith("NorSrvSetup ")]
+
+
+def install(session, folder_name="ZTA470"):
+    """A silent install from a fresh copy of the distribution; returns the
+    install folder (Windows path)."""
+    dist = harness.copy_distribution(session, ini_text=ini_text(folder_name))
+    code = harness.run_for_exit_code(session, f'"{dist}setup.exe" s')
+    if code != 0:
+        raise AssertionError(f"silent install ended with {code}")
+    return install_dir(folder_name)
+
+
+def place_driver(session, folder):
+    """Copies the uninstall driver into a folder (usually {install}\\Uninstall,
+    beside the installed setup.exe and setup.ini); returns its Windows path."""
+    shutil.copy(DRIVER, session.host_path(folder))
+    return folder + "\\" + DRIVER_NAME
+
+
+def run_driver(session, driver_path):
+    """Runs the uninstall as the uninstaller would; returns its report,
+    e.g. {"uninstall": "ran", "script": "started"}."""
+    # The output goes to a file, not a pipe: the script the driver starts
+    # inherits the output and would keep a pipe open until it ends.
+    with tempfile.TemporaryFile(mode="w+") as output:
+        subprocess.run(["wine", driver_path], env=session.env, stdout=output,
+                       stderr=subprocess.DEVNULL, timeout=120, check=False)
+        output.seek(0)
+        text = output.read()
+    report = dict(part.split("=", 1) for part in text.split() if "=" in part)
+    if "uninstall" not in report:
+        raise AssertionError(f"no report from the driver: {text!r}")
+    return report
+
+
+def uninstall(session, folder="ZTA470"):
+    """The uninstall from the installation's own Uninstall folder."""
+    return run_driver(session, place_driver(session, install_dir(folder) + r"\Uninstall"))
+
+
+def script_path(folder_name="ZTA470"):
+    return install_dir(folder_name) + "\\" + SCRIPT_NAME
+
+
+def wait_for_script_end(session, folder_name="ZTA470", timeout=90):
+    """Waits until the self-removal script has deleted itself: it leaves the
+    install folder for the user's temporary folder and is deleted there last.
+    True when it did within the timeout."""
+    copies = [session.host_path(script_path(folder_name)),
+              session.host_path(user_dir(session) + "\\Temp\\" + SCRIPT_NAME)]
+    return bool(harness.wait_for(lambda: not any(os.path.exists(copy) for copy in copies),
+                                 timeout=timeout, interval=0.5))
+
+
+class HeldFile:
+    """A process that holds a file the way a running program holds its
+    executable: nobody can delete the file until the process ends."""
+
+    def __init__(self, session, path, seconds):
+        self.mark = r"C:\held-" + str(time.monotonic_ns())
+        self.process = session.start([harness.testkit("holdfile"), path, str(seconds), self.mark])
+        if not harness.wait_for(lambda: os.path.exists(session.host_path(self.mark)), timeout=30):
+            self.release()
+            raise AssertionError(f"{path} could not be held")
+
+    def release(self):
+        """Ends the holding process and waits until it has gone."""
+        self.process.kill()
+        self.process.wait(timeout=30)
+
+    def wait(self, timeout):
+        self.process.wait(timeout=timeout)
+
+
+def user_dir(session):
+    """The Windows user's profile folder (the user is named after the Linux user)."""
+    users = session.host_path(r"C:\users")
+    names = [name for name in os.listdir(users) if name.lower() != "public"]
+    return "C:\\users\\" + names[0]
+
+
+def desktop_dir(session):
+    return user_dir(session) + "\\Desktop"
+
+
+def paths_below(session, folder):
+    """The folder and everything in it, as Windows paths; empty when it is missing."""
+    root = session.host_path(folder)
+    if not os.path.isdir(root):
+        return []
+    paths = [folder]
+    for parent, folders, files in os.walk(root):
+        folders.sort()
+        relative = os.path.relpath(parent, root)
+        prefix = folder if relative == "." else folder + "\\" + relative.replace("/", "\\")
+        paths.extend(prefix + "\\" + name for name in sorted(folders + files))
+    return paths
+
+
+def product_traces(session, folder_name="ZTA470", app_name=APP_NAME):
+    """Everything of the product that is on the machine now: files and folders
+    as Windows paths, registry entries and links."""
+    traces = paths_below(session, install_dir(folder_name))
+    if harness.reg_query(session, UNINSTALL_ROOT + "\\" + folder_name) is not None:
+        traces.append(f"registry {UNINSTALL_ROOT}\\{folder_name}")
+    if harness.reg_query(session, RUN_KEY, app_name) is not None:
+        traces.append(f"registry {RUN_KEY} value {app_name}")
+    desktop_link = desktop_dir(session) + "\\" + app_name + ".lnk"
+    if os.path.exists(session.host_path(desktop_link)):
+        traces.append(desktop_link)
+    traces.extend(paths_below(session, PROGRAMS + "\\" + app_name))
+    return traces
+
+
+def file_tree(session, skip=("windows",)):
+    """Every file and folder below C:\\ (relative paths), leaving out the
+    Windows folder, which Wine itself keeps changing."""
+    drive = session.host_path("C:\\")
+    tree = set()
+    for parent, folders, files in os.walk(drive):
+        relative_parent = os.path.relpath(parent, drive)
+        if relative_parent == ".":
+            folders[:] = [name for name in folders if name.lower() not in skip]
+        for name in folders + files:
+            tree.add(os.path.normpath(os.path.join(relative_parent, name)))
+    return tree
+
+
+def registry_tree(session, keys):
+    """The lines `reg query /s` prints for each key, as one set."""
+    lines = set()
+    for key in keys:
+        result = session.run(["reg", "query", key, "/s"], timeout=120)
+        lines.update(line.rstrip() for line in result.stdout.splitlines() if line.strip())
+    return lines
+
+
+def start_uninstaller(session, command_line):
+    """Starts a Windows command line through runwait; returns the Popen, whose
+    output ends with the full exit code."""
+    return subprocess.Popen(["wine", harness.testkit("runwait"), command_line], env=session.env,
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
