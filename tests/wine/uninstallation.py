@@ -54,7 +54,11 @@ def service_calls(session):
 def install(session, folder_name="ZTA470"):
     """A silent install from a fresh copy of the distribution; returns the
     install folder (Windows path)."""
-    dist = harness.copy_distribution(session, ini_text=ini_text(folder_name))
+    dist = harness.copy_distribution(session)
+    # UTF-16 with its byte-order mark: the profile reader takes any character
+    # from such a file, while other files are read in the ANSI code page.
+    with open(session.host_path(dist + "setup.ini"), "w", encoding="utf-16", newline="\r\n") as ini:
+        ini.write(ini_text(folder_name))
     code = harness.run_for_exit_code(session, f'"{dist}setup.exe" s')
     if code != 0:
         raise AssertionError(f"silent install ended with {code}")
