@@ -13,8 +13,10 @@ void ShowFailWarning(const wchar_t* text)
 
 void ShowRefusedNameWarning(const wchar_t* key)
 {
+    // The key is one of three short names, so the text fits; should it not,
+    // the box still names the key.
     wchar_t text[1024];
     if (!ComposeText(text, {kRefusedNameBefore, key, kRefusedNameAfter}))
-        ComposeText(text, {key});  // keys are short; this keeps the box naming it
+        ComposeText(text, {key});
     ShowFailWarning(text);
 }

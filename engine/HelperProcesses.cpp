@@ -67,8 +67,9 @@ void CloseRunningApplication(const wchar_t* appName)
     HWND window = ::FindWindowW(nullptr, appName);
     if (window == nullptr)
         return;
-    // An application that does not answer in time is left running; copies
-    // over its files may then fail, which the install counts.
+    // Whether the window answered in time changes nothing: an application
+    // that hangs is left running, and copies over its files may then fail,
+    // which the install counts.
     DWORD_PTR answer = 0;
     ::SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kCloseWaitMilliseconds,
                           &answer);

@@ -28,10 +28,34 @@ std::wstring ReadAppName()
     return name;
 }
 
+// What lies beside the program when it is asked to close, so a test can tell
+// whether an install had already begun to change the folder.
+void LogFolderAtClose()
+{
+    wchar_t pattern[MAX_PATH] = {};
+    DWORD length = ::GetModuleFileNameW(nullptr, pattern, MAX_PATH);
+    wchar_t* slash = std::wcsrchr(pattern, L'\\');
+    if (length == 0 || length >= MAX_PATH || slash == nullptr || (slash - pattern) + 2 >= MAX_PATH)
+        return;
+    std::wcscpy(slash + 1, L"*");
+    std::wstring line = L"app folder at close:";
+    WIN32_FIND_DATAW found = {};
+    HANDLE search = ::FindFirstFileW(pattern, &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (std::wcscmp(found.cFileName, L".") != 0 && std::wcscmp(found.cFileName, L"..") != 0)
+                line += std::wstring(L" ") + found.cFileName;
+        } while (::FindNextFileW(search, &found));
+        ::FindClose(search);
+    }
+    AppendStandinLog(line.c_str());
+}
+
 LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CLOSE:
+        LogFolderAtClose();
         if (g_hangOnClose) {
             AppendStandinLog(L"app WM_CLOSE hang");
             ::Sleep(INFINITE);
@@ -72,6 +96,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int)
     if (window == nullptr)
         return 1;
     ::ShowWindow(window, SW_SHOWMINNOACTIVE);
+    AppendStandinLog(L"app window ready");
 
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
