@@ -10,7 +10,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
-from uninstallation import (INSTALL_DIR, SCRIPT_NAME, HeldFile, install, log_service_calls,  # noqa: E402
+from uninstallation import (INSTALL_DIR, SCRIPT_NAME, HeldFile, install, record_standins,  # noqa: E402
                             uninstall, wait_for_script_end)
 
 # About a minute of passes, one second apart, and the time the interpreter
@@ -22,7 +22,7 @@ LONGEST_RUN_SECONDS = 100
 class SelfRemovalBoundTest(unittest.TestCase):
     def test_script_gives_up_on_a_file_that_never_goes(self):
         with harness.WineSession(winver="xp64") as session:
-            log_service_calls(session)
+            record_standins(session)
             install(session)
             held = HeldFile(session, INSTALL_DIR + r"\Uninstall\setup.ini", 300)
             try:

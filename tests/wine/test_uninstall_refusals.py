@@ -11,7 +11,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
-from uninstallation import (INSTALL_DIR, SCRIPT_NAME, install, install_dir, log_service_calls,  # noqa: E402
+from uninstallation import (INSTALL_DIR, SCRIPT_NAME, install, install_dir, record_standins,  # noqa: E402
                             product_traces, start_uninstaller, uninstall, wait_for_script_end)
 
 WIZARD_TITLE = "Quorvel HW RAID Manager - Uninstallation Wizard"
@@ -38,7 +38,7 @@ class CancelledUninstallTest(unittest.TestCase):
 
     def test_uninstaller_stays_when_the_uninstall_did_not_run(self):
         with harness.WineSession(display=True) as session:
-            log_service_calls(session)
+            record_standins(session)
             install(session)
             installed = product_traces(session)
             self.assertIn(INSTALL_DIR + r"\Uninstall\setup.exe", installed)
@@ -67,7 +67,7 @@ class CancelledUninstallTest(unittest.TestCase):
 class UnrepresentablePathTest(unittest.TestCase):
     def test_script_only_for_paths_the_interpreter_reads_unchanged(self):
         with harness.WineSession(winver="xp64") as session:
-            log_service_calls(session)
+            record_standins(session)
 
             # No character of the OEM code page stands for these two: the
             # procedure runs, but no script, and the uninstaller stays.

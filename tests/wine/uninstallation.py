@@ -10,45 +10,24 @@ import tempfile
 import time
 
 import harness
+import installation
+from installation import APP_NAME, INSTALL_DIR, PROGRAMS, RUN_KEY, record_standins  # noqa: F401
 
-INSTALL_DIR = r"C:\Program Files\ZTA470"
-APP_NAME = "Quorvel HW RAID Manager"
 SCRIPT_NAME = "QvUninst.bat"
-# The service stand-in logs here, outside the installation, so its log is no
-# file that keeps the install folder from going.
-STANDIN_LOG = r"C:\standin.log"
-PROGRAMS = r"C:\ProgramData\Microsoft\Windows\Start Menu\Programs"
-REGISTRY_PREFIX = r"HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion"
-UNINSTALL_ROOT = REGISTRY_PREFIX + r"\Uninstall"
-RUN_KEY = REGISTRY_PREFIX + r"\Run"
+UNINSTALL_ROOT = r"HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall"
 
 DRIVER = os.path.join(harness.BUILD, "drivers", "uninstall_driver.exe")
 DRIVER_NAME = "uninstall_driver.exe"
-
-
-def ini_text(folder_name="ZTA470"):
-    """The sample setup.ini with another install folder name."""
-    with open(os.path.join(harness.DIST, "setup.ini"), encoding="utf-8") as ini:
-        text = ini.read()
-    return text.replace("APPFolderName=ZTA470", "APPFolderName=" + folder_name)
 
 
 def install_dir(folder_name="ZTA470"):
     return r"C:\Program Files" + "\\" + folder_name
 
 
-def log_service_calls(session):
-    """Points the stand-ins' log outside every installation."""
-    session.env["STANDIN_LOG"] = STANDIN_LOG
-
-
 def service_calls(session):
     """The arguments the service stand-in was started with, in order."""
-    path = session.host_path(STANDIN_LOG)
-    if not os.path.exists(path):
-        return []
-    with open(path, encoding="utf-8", errors="replace") as log:
-        return [line.split(" ", 1)[1].strip() for line in log if line.startswith("NorSrvSetup ")]
+    return [line.split(" ", 1)[1].strip() for line in installation.standin_lines(session)
+            if line.startswith("NorSrvSetup ")]
 
 
 def install(session, folder_name="ZTA470"):
@@ -58,8 +37,8 @@ def install(session, folder_name="ZTA470"):
     # UTF-16 with its byte-order mark: the profile reader takes any character
     # from such a file, while other files are read in the ANSI code page.
     with open(session.host_path(dist + "setup.ini"), "w", encoding="utf-16", newline="\r\n") as ini:
-        ini.write(ini_text(folder_name))
-    code = harness.run_for_exit_code(session, f'"{dist}setup.exe" s')
+        ini.write(installation.sample_ini(APPFolderName=folder_name))
+    code = installation.run_for_exit_code(session, f'"{dist}setup.exe" s')
     if code != 0:
         raise AssertionError(f"silent install ended with {code}")
     return install_dir(folder_name)
@@ -101,8 +80,8 @@ def wait_for_script_end(session, folder_name="ZTA470", timeout=90):
     """Waits until the self-removal script has deleted itself: it leaves the
     install folder for the user's temporary folder and is deleted there last.
     True when it did within the timeout."""
-    copies = [session.host_path(script_path(folder_name)),
-              session.host_path(user_dir(session) + "\\Temp\\" + SCRIPT_NAME)]
+    temp = "C:\\users\\" + installation.windows_user(session) + "\\Temp"
+    copies = [session.host_path(script_path(folder_name)), session.host_path(temp + "\\" + SCRIPT_NAME)]
     return bool(harness.wait_for(lambda: not any(os.path.exists(copy) for copy in copies),
                                  timeout=timeout, interval=0.5))
 
@@ -127,17 +106,6 @@ class HeldFile:
         self.process.wait(timeout=timeout)
 
 
-def user_dir(session):
-    """The Windows user's profile folder (the user is named after the Linux user)."""
-    users = session.host_path(r"C:\users")
-    names = [name for name in os.listdir(users) if name.lower() != "public"]
-    return "C:\\users\\" + names[0]
-
-
-def desktop_dir(session):
-    return user_dir(session) + "\\Desktop"
-
-
 def paths_below(session, folder):
     """The folder and everything in it, as Windows paths; empty when it is missing."""
     root = session.host_path(folder)
@@ -160,10 +128,10 @@ def product_traces(session, folder_name="ZTA470", app_name=APP_NAME):
         traces.append(f"registry {UNINSTALL_ROOT}\\{folder_name}")
     if harness.reg_query(session, RUN_KEY, app_name) is not None:
         traces.append(f"registry {RUN_KEY} value {app_name}")
-    desktop_link = desktop_dir(session) + "\\" + app_name + ".lnk"
+    desktop_link = installation.desktop_link(session, app_name)
     if os.path.exists(session.host_path(desktop_link)):
         traces.append(desktop_link)
-    traces.extend(paths_below(session, PROGRAMS + "\\" + app_name))
+    traces.extend(paths_below(session, installation.group_folder(app_name)))
     return traces
 
 
