@@ -93,9 +93,11 @@ class HeldFile:
     def __init__(self, session, path, seconds):
         self.mark = r"C:\held-" + str(time.monotonic_ns())
         self.process = session.start([harness.testkit("holdfile"), path, str(seconds), self.mark])
-        if not harness.wait_for(lambda: os.path.exists(session.host_path(self.mark)), timeout=30):
+        mark = session.host_path(self.mark)
+        if not harness.wait_for(lambda: os.path.exists(mark), timeout=30):
             self.release()
             raise AssertionError(f"{path} could not be held")
+        os.remove(mark)
 
     def release(self):
         """Ends the holding process and waits until it has gone."""
@@ -136,7 +138,7 @@ def product_traces(session, folder_name="ZTA470", app_name=APP_NAME):
 
 
 def file_tree(session, skip=("windows",)):
-    """Every file and folder below C:\\ (relative paths), leaving out the
+    """Every file and folder below C:\\ as Windows paths, leaving out the
     Windows folder, which Wine itself keeps changing."""
     drive = session.host_path("C:\\")
     tree = set()
@@ -145,17 +147,35 @@ def file_tree(session, skip=("windows",)):
         if relative_parent == ".":
             folders[:] = [name for name in folders if name.lower() not in skip]
         for name in folders + files:
-            tree.add(os.path.normpath(os.path.join(relative_parent, name)))
+            tree.add("C:\\" + os.path.normpath(os.path.join(relative_parent, name)).replace("/", "\\"))
     return tree
 
 
 def registry_tree(session, keys):
-    """The lines `reg query /s` prints for each key, as one set."""
-    lines = set()
+    """Every key and value below the given keys, one text each
+    ("key" or "key : name REG_TYPE data")."""
+    entries = set()
     for key in keys:
-        result = session.run(["reg", "query", key, "/s"], timeout=120)
-        lines.update(line.rstrip() for line in result.stdout.splitlines() if line.strip())
-    return lines
+        result = session.run(["reg", "query", key, "/s"], timeout=300)
+        current = key
+        for line in result.stdout.splitlines():
+            if not line.strip():
+                continue
+            if line.startswith("HKEY_"):
+                current = line.strip()
+                entries.add(current)
+            else:
+                entries.add(current + " : " + " ".join(line.split()))
+    return entries
+
+
+# The registry an install writes to, with everything around it.
+MACHINE_KEYS = (r"HKLM\SOFTWARE", r"HKCU\Software")
+
+
+def machine_state(session):
+    """Files and registry, to compare before an install and after the uninstall."""
+    return file_tree(session), registry_tree(session, MACHINE_KEYS)
 
 
 def start_uninstaller(session, command_line):
