@@ -18,6 +18,9 @@ const wchar_t kMaximumPasses[] = L"60";
 // ping exists on every Windows the setup runs on and in Wine's command
 // interpreter; two echoes lie one second apart.
 const wchar_t kOneSecondPause[] = L"ping -n 2 127.0.0.1 >nul";
+// Where the script moves itself before the install folder's removal; the
+// interpreter fills in the user's temporary folder.
+const wchar_t kMovedScript[] = L"\"%TEMP%\\QvUninst.bat\"";
 
 // A path as a line of the script must hold it: in double quotes, and with
 // every percent sign doubled, since the interpreter would otherwise read
@@ -113,15 +116,11 @@ bool ComposeSelfRemovalScript(const wchar_t* installDir, const wchar_t* batchFil
     wchar_t uninstallerPath[MAX_PATH] = {};
     wchar_t uninstallerIni[MAX_PATH] = {};
     wchar_t imagesDir[MAX_PATH] = {};
-    wchar_t parentDir[MAX_PATH] = {};
     if (!ComposeText(uninstallDir, {installDir, L"\\Uninstall"}) ||
         !ComposeText(uninstallerPath, {installDir, L"\\Uninstall\\setup.exe"}) ||
         !ComposeText(uninstallerIni, {installDir, L"\\Uninstall\\setup.ini"}) ||
-        !ComposeText(imagesDir, {installDir, L"\\Images"}) ||
-        !ComposeText(parentDir, {installDir, L"\\.."}))
+        !ComposeText(imagesDir, {installDir, L"\\Images"}))
         return false;
-    const std::wstring install = QuotedForScript(installDir);
-
     std::wstring text;
     AppendLine(text, {L"@echo off"});
     AppendLine(text, {L"set /a QvUninstPass=0"});
@@ -133,17 +132,17 @@ bool ComposeSelfRemovalScript(const wchar_t* installDir, const wchar_t* batchFil
     AppendLine(text, {L"IF EXIST ", QuotedForScript(uninstallerPath).c_str(), L" GOTO DEL_DIR"});
     AppendLine(text, {L"IF EXIST ", QuotedForScript(uninstallerIni).c_str(), L" GOTO DEL_DIR"});
     AppendLine(text, {L":FINISH"});
-    // The install folder is the working folder, which keeps it from going.
-    AppendLine(text, {L"cd /d ", QuotedForScript(parentDir).c_str()});
-    // The interpreter reads a bracketed block whole, so the last removal still
-    // runs after the script has deleted itself from the install folder. Each
-    // "rd" without /s goes only when the folder is empty: a file the user or
-    // the application left there is never lost.
+    // The interpreter reads a bracketed block whole, so the block runs to its
+    // end although the script moves away. A command interpreter may keep the
+    // script open until it ends, so the script leaves the install folder
+    // before the folder's removal. Each "rd" without /s goes only when the
+    // folder is empty: a file the user or the application left there is never
+    // lost.
     AppendLine(text, {L"("});
     AppendLine(text, {L"rd ", QuotedForScript(imagesDir).c_str()});
-    AppendLine(text, {L"rd ", install.c_str()});
-    AppendLine(text, {L"del ", QuotedForScript(batchFile).c_str()});
-    AppendLine(text, {L"rd ", install.c_str()});
+    AppendLine(text, {L"move /y ", QuotedForScript(batchFile).c_str(), L" ", kMovedScript, L" >nul"});
+    AppendLine(text, {L"rd ", QuotedForScript(installDir).c_str()});
+    AppendLine(text, {L"del ", kMovedScript});
     AppendLine(text, {L")"});
     return ConvertExactly(text, codePage, script);
 }
@@ -165,8 +164,14 @@ bool WriteSelfRemovalBatch(const SetupConfig& config, const wchar_t* setupDir)
     if (!WriteWholeFile(batchFile, script))
         return false;
 
+    // The script runs in the batch folder's parent: a process keeps its
+    // working folder from being removed, and the console host that serves
+    // the hidden interpreter keeps the folder it started in until the script
+    // ends, so the install folder could never go.
+    wchar_t workingDir[MAX_PATH] = {};
+    GetPathDirectory(batchDir, workingDir);
     const HINSTANCE started =
-        ::ShellExecuteW(nullptr, L"open", batchFile, nullptr, batchDir, SW_HIDE);
+        ::ShellExecuteW(nullptr, L"open", batchFile, nullptr, workingDir, SW_HIDE);
     if (reinterpret_cast<INT_PTR>(started) > 32)
         return true;
     ::DeleteFileW(batchFile);  // a script nothing runs would only be left behind

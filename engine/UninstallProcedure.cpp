@@ -2,52 +2,46 @@
 
 #include "app/Globals.h"
 #include "app/PathText.h"
+#include "engine/ConfigurationCheck.h"
 #include "engine/FileTables.h"
 #include "engine/HelperProcesses.h"
+#include "engine/RegistryKeys.h"
 #include "engine/Shortcuts.h"
 
 namespace {
 
-const wchar_t kRegistryPrefix[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\";
-const wchar_t kRegistryPrefixWow64[] = L"SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\";
 const wchar_t kUninstallLinkName[] = L"Uninstall";
-
-// Registry key paths are composed in buffers of this size.
-constexpr size_t kRegistryKeyLength = 1024;
 
 // Deletes {install}\{relativePath}. A file that is missing, or that a running
 // program still holds, is not an error: the uninstall goes on quietly.
 void DeleteInstalledFile(const wchar_t* installDir, const wchar_t* relativePath)
 {
-    wchar_t path[MAX_PATH] = {};
+    wchar_t path[MAX_PATH];
     if (!ComposeText(path, {installDir, L"\\", relativePath}))
         return;  // a path that does not fit names nothing the install placed
     ::DeleteFileW(path);  // quiet by design, see above
 }
 
-// Deletes the sub-key {APPFolderName} of the machine's uninstall key.
-void RemoveUninstallEntry(const wchar_t* prefix, const wchar_t* appFolderName)
+// Deletes the machine's uninstall entry {APPFolderName}; the entry holds
+// values only, so the key goes with them.
+void RemoveUninstallEntry(const wchar_t* appFolderName)
 {
-    wchar_t keyPath[kRegistryKeyLength] = {};
-    if (!ComposeText(keyPath, {prefix, L"Uninstall"}))
+    wchar_t entryKey[kRegistryKeyCapacity];
+    if (!ComposeUninstallKey(appFolderName, entryKey))
         return;
-    HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_WRITE, &key) != ERROR_SUCCESS)
-        return;  // no uninstall key, so no entry to remove
-    ::RegDeleteKeyW(key, appFolderName);  // a missing entry is already removed
-    ::RegCloseKey(key);
+    ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, entryKey);  // an entry already gone is what is wanted
 }
 
 // Deletes the logon Run value named {AppName}.
-void RemoveRunValue(const wchar_t* prefix, const wchar_t* appName)
+void RemoveRunValue(const wchar_t* appName)
 {
-    wchar_t keyPath[kRegistryKeyLength] = {};
-    if (!ComposeText(keyPath, {prefix, L"Run"}))
+    wchar_t runKey[kRegistryKeyCapacity];
+    if (!ComposeRunKey(runKey))
         return;
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_WRITE, &key) != ERROR_SUCCESS)
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, runKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS)
         return;  // no Run key, so no value to remove
-    ::RegDeleteValueW(key, appName);  // a missing value is already removed
+    ::RegDeleteValueW(key, appName);  // a value already gone is what is wanted
     ::RegCloseKey(key);
 }
 
@@ -55,39 +49,33 @@ void RemoveRunValue(const wchar_t* prefix, const wchar_t* appName)
 
 bool RunUninstall(const SetupConfig& config)
 {
-    // Without an install folder every path below would name the root of the
-    // current drive: nothing is touched then.
-    if (config.szInstallDir[0] == L'\0')
+    // Names that are not one plain name each would lead the deletions outside
+    // the installation (an empty folder name to the drive root, "..\" in the
+    // file name to another folder, an empty application name to untitled
+    // windows and the programs folder itself): nothing is touched then.
+    if (FindUnusableNameKey(config) != nullptr)
         return false;
-    const bool hasAppName = config.szAppName[0] != L'\0';
 
     if (g_bIsNT6)
         TakeDownService(config.szInstallDir);
-    // An empty title would match any untitled window.
-    if (hasAppName)
-        CloseRunningApplication(config.szAppName);
+    CloseRunningApplication(config.szAppName);
 
     RemoveFilesAndRegistry(config);
 
-    // An empty name would make the links ".lnk" and the group the programs
-    // folder itself.
-    if (hasAppName) {
-        DeleteDesktopShortcut(config.szAppName);
-        DeleteStartMenuShortcut(config.szAppName, config.szAppName, false);
-        DeleteStartMenuShortcut(config.szAppName, kUninstallLinkName, true);
-    }
+    DeleteDesktopShortcut(config.szAppName);
+    DeleteStartMenuShortcut(config.szAppName, config.szAppName, false);
+    DeleteStartMenuShortcut(config.szAppName, kUninstallLinkName, true);
     return true;
 }
 
 void RemoveFilesAndRegistry(const SetupConfig& config)
 {
+    if (FindUnusableNameKey(config) != nullptr)
+        return;  // see RunUninstall
     const wchar_t* installDir = config.szInstallDir;
-    if (installDir[0] == L'\0')
-        return;
 
     DeleteInstalledFile(installDir, L"mingwm10.dll");
-    if (config.szAppFileName[0] != L'\0')
-        DeleteInstalledFile(installDir, config.szAppFileName);
+    DeleteInstalledFile(installDir, config.szAppFileName);
     // The application writes its settings here; the install never does.
     DeleteInstalledFile(installDir, L"Cfg.QV");
     DeleteInstalledFile(installDir, L"setup.ini");
@@ -97,17 +85,10 @@ void RemoveFilesAndRegistry(const SetupConfig& config)
         DeleteInstalledFile(installDir, row);
 
     if (g_bIsNT6)
-        DeleteInstalledFile(installDir, L"NorSrvSetup.exe");
+        DeleteInstalledFile(installDir, kServiceSetupFileName);
 
-    const wchar_t* prefix = g_bIsWow64 ? kRegistryPrefixWow64 : kRegistryPrefix;
-    // An empty name would address the uninstall key itself.
-    if (config.szAppFolderName[0] != L'\0')
-        RemoveUninstallEntry(prefix, config.szAppFolderName);
-
+    RemoveUninstallEntry(config.szAppFolderName);
     // On NT 6.x the service, not a Run value, starts the application.
-    if (g_bIsNT6)
-        return;
-    // An empty name would address the Run key's default value.
-    if (config.szAppName[0] != L'\0')
-        RemoveRunValue(prefix, config.szAppName);
+    if (!g_bIsNT6)
+        RemoveRunValue(config.szAppName);
 }

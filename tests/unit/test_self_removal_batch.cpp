@@ -38,12 +38,11 @@ TEST(SelfRemovalScript, RetriesTheUninstallFolderThenRemovesWhatIsEmptyAndItself
         "IF EXIST \"C:\\Program Files\\ZTA470\\Uninstall\\setup.exe\" GOTO DEL_DIR\r\n"
         "IF EXIST \"C:\\Program Files\\ZTA470\\Uninstall\\setup.ini\" GOTO DEL_DIR\r\n"
         ":FINISH\r\n"
-        "cd /d \"C:\\Program Files\\ZTA470\\..\"\r\n"
         "(\r\n"
         "rd \"C:\\Program Files\\ZTA470\\Images\"\r\n"
+        "move /y \"C:\\Program Files\\ZTA470\\QvUninst.bat\" \"%TEMP%\\QvUninst.bat\" >nul\r\n"
         "rd \"C:\\Program Files\\ZTA470\"\r\n"
-        "del \"C:\\Program Files\\ZTA470\\QvUninst.bat\"\r\n"
-        "rd \"C:\\Program Files\\ZTA470\"\r\n"
+        "del \"%TEMP%\\QvUninst.bat\"\r\n"
         ")\r\n";
     EXPECT_EQ(expected, ScriptFor(L"C:\\Program Files\\ZTA470",
                                   L"C:\\Program Files\\ZTA470\\QvUninst.bat", kCodePageUs));
@@ -54,7 +53,7 @@ TEST(SelfRemovalScript, DoublesPercentSignsSoNoFolderNameReadsAsAVariable)
     const std::string script =
         ScriptFor(L"C:\\Program Files\\A%TEMP%B", L"C:\\Program Files\\A%TEMP%B\\QvUninst.bat", kCodePageUs);
     EXPECT_NE(std::string::npos, script.find("rd /s /q \"C:\\Program Files\\A%%TEMP%%B\\Uninstall\"\r\n"));
-    EXPECT_NE(std::string::npos, script.find("del \"C:\\Program Files\\A%%TEMP%%B\\QvUninst.bat\"\r\n"));
+    EXPECT_NE(std::string::npos, script.find("move /y \"C:\\Program Files\\A%%TEMP%%B\\QvUninst.bat\" "));
     // The script's own counter keeps its single percent signs.
     EXPECT_NE(std::string::npos, script.find("if %QvUninstPass% GTR 60 goto FINISH\r\n"));
 }
