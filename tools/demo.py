@@ -2,7 +2,8 @@
 """The main job: runs the sample distribution's setup.exe under Wine in a
 throwaway prefix (Windows 7), installs silently, and prints an account of what
 the install did to the machine: files, registry values, shortcuts read back
-through the shell-link interface, and what the stand-ins recorded. Then, on a
+through the shell-link interface, and what the stand-ins recorded; then it
+uninstalls and shows what remains. Then, on a
 display of its own, it clicks through the install wizard and the uninstall
 wizard as a user would, saving a picture of each phase in build/demo."""
 
