@@ -3,6 +3,7 @@
 #   make demo   build, assemble the sample distribution and run it under Wine
 #   make test   build both targets and pass the tests
 #   make dist   build/x86/dist (the product) and build/x64/dist (what runs here)
+#   make screenshots  every wizard phase in English and Traditional Chinese, as PNG in build/screenshots
 #   make preview  the artwork to look at: build/x64/art/preview.png (the skin
 #                 with the faces at their places) and screenshot.png (the real
 #                 controls with their texts, shown under Wine)
@@ -10,7 +11,7 @@
 JOBS ?= 2
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all bootstrap build dist test demo preview clean
+.PHONY: all bootstrap build dist test demo screenshots preview clean
 
 all: dist
 
@@ -34,6 +35,9 @@ test: build
 
 demo: build
 	python3 tools/demo.py
+
+screenshots: build
+	python3 tools/screenshots.py
 
 preview: build
 	cmake --build build/x64 --target artwork_preview artwork_screenshot

@@ -3,7 +3,8 @@
 
 // Removes what the install placed, entirely silently. The Uninstall folder,
 // where the running uninstaller lives, is left for the self-removal script.
-// True when it ran (it reports no failures of its own).
+// False, touching nothing, when the configuration's folder, file or
+// application name is not one plain name; otherwise true (failures are silent).
 bool RunUninstall(const SetupConfig& config);
 
 // File deletions and registry removal; part of RunUninstall.

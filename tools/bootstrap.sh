@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64
   wine wine64
   xvfb xdotool x11-utils imagemagick
+  fonts-wqy-microhei
   googletest
   locales
 )

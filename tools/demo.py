@@ -2,7 +2,10 @@
 """The main job: runs the sample distribution's setup.exe under Wine in a
 throwaway prefix (Windows 7), installs silently, and prints an account of what
 the install did to the machine: files, registry values, shortcuts read back
-through the shell-link interface, and what the stand-ins recorded."""
+through the shell-link interface, and what the stand-ins recorded; then it
+uninstalls and shows what remains. Then, on a
+display of its own, it clicks through the install wizard and the uninstall
+wizard as a user would, saving a picture of each phase in build/demo."""
 
 import collections
 import os
@@ -16,6 +19,10 @@ os.environ.setdefault("SETUP_SOURCE_DIR", REPO)
 
 import harness  # noqa: E402
 import installation  # noqa: E402
+import screenshots  # noqa: E402
+import uninstallation  # noqa: E402
+
+WIZARD_PICTURES = os.path.join(REPO, "build", "demo")
 
 
 def heading(text):
@@ -102,16 +109,105 @@ def print_standin_record(session):
         print("  (nothing)")
 
 
+def kind_of_change(entry):
+    """Which of the expected kinds of change an entry is, or None: the
+    demo's own files, Wine's own settings, and the compatibility marks, which
+    the uninstall leaves on purpose."""
+    lowered = entry.lower()
+    if entry == installation.STANDIN_LOG or lowered.startswith(r"c:\failwatch."):
+        return "the demo's own records (stand-in log, warning-box watcher)"
+    if r"\appcompatflags" in lowered:
+        return ("compatibility marks, written for setup.exe at start and for the installed application;"
+                " the uninstall removes no marks")
+    if "\\software\\wine\\" in lowered:
+        return "Wine's own settings"
+    return None
+
+
+def uninstall_and_show_what_remains(session, before):
+    """Uninstalls as the uninstaller does once its wizard's Remove button is
+    pressed (the test driver stands in for the wizard), lets the self-removal
+    script run, and prints what is left of the product and what else differs
+    from the machine before the install."""
+    folder = installation.INSTALL_DIR
+    heading(f"Uninstall from {folder}\\Uninstall (the course of \"setup.exe delpkg\", run by the test driver)")
+    log_lines = len(installation.standin_lines(session))
+    driver = uninstallation.place_driver(session, folder + r"\Uninstall")
+    # The uninstaller's executable stays held for a few seconds, as while an
+    # uninstaller ends: the script waits for it.
+    held = uninstallation.HeldFile(session, folder + r"\Uninstall\setup.exe", 30)
+    try:
+        report = uninstallation.run_driver(session, driver)
+        print(f"  uninstall procedure: {report['uninstall']}; self-removal script: {report['script']}")
+        for line in installation.standin_lines(session)[log_lines:]:
+            print(f"  stand-in recorded: {line}")
+
+        heading("Left for the self-removal script right after the procedure")
+        for trace in uninstallation.product_traces(session):
+            if not trace.startswith(folder + "\\Uninstall\\"):
+                print("  " + trace)
+        print(f"  {folder}\\Uninstall\\ holds: "
+              + ", ".join(sorted(os.listdir(session.host_path(folder + r"\Uninstall")))))
+
+        script = session.host_path(uninstallation.script_path())
+        heading(f"{uninstallation.script_path()} as written (the uninstaller's executable still held)")
+        if os.path.exists(script):
+            with open(script, "rb") as text:
+                for line in text.read().decode("cp437").splitlines():
+                    print("  " + line)
+    finally:
+        held.release()
+    ended = uninstallation.wait_for_script_end(session, timeout=90)
+    print(f"  the script {'ran to its end and deleted itself' if ended else 'did not end within 90 s'}")
+
+    heading("What remains of the product (files, registry, links)")
+    traces = uninstallation.product_traces(session)
+    for trace in traces:
+        print("  " + trace)
+    if not traces:
+        print("  nothing")
+
+    heading("The machine compared with before the install (files below C:\\ outside Windows, HKLM\\SOFTWARE, HKCU\\Software)")
+    files_before, registry_before = before
+    files_after, registry_after = uninstallation.machine_state(session)
+    changes = [("added", entry) for entry in sorted(files_after - files_before)]
+    changes += [("gone", entry) for entry in sorted(files_before - files_after)]
+    changes += [("added", entry) for entry in sorted(registry_after - registry_before)]
+    changes += [("gone", entry) for entry in sorted(registry_before - registry_after)]
+    kinds = collections.OrderedDict()
+    for change, entry in changes:
+        kinds.setdefault(kind_of_change(entry), []).append(f"{change:<5} {entry}")
+    unexplained = kinds.pop(None, [])
+    print("  of the product or anything else: " + ("nothing" if not unexplained else ""))
+    for line in unexplained:
+        print("    " + line)
+    for kind, lines in kinds.items():
+        print(f"  {kind}:")
+        for line in lines:
+            print("    " + line)
+
+
 def main():
     with harness.WineSession(display=True) as session:
         installation.record_standins(session)
         dist = harness.copy_distribution(session)
         print_distribution(session, dist)
+        before = uninstallation.machine_state(session)
         exit_code, warnings = installation.silent_install(session, dist)
         print_silent_install(exit_code, warnings, dist)
         print_installed_files(session)
         print_registry_values(session)
         print_shortcuts(session)
+        print_standin_record(session)
+        uninstall_and_show_what_remains(session, before)
+
+    # The wizards on a display and in a prefix of their own, clicked through
+    # as a user would.
+    with harness.WineSession(display=True) as session:
+        installation.record_standins(session)
+        dist = harness.copy_distribution(session)
+        heading(f'Install wizard "{dist}setup.exe", then the uninstall wizard from the uninstall entry')
+        screenshots.tour(session, dist, WIZARD_PICTURES, "demo", lambda line: print("  " + line), launch=True)
         print_standin_record(session)
     return 0
 
