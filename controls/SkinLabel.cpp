@@ -168,13 +168,7 @@ CSkinLabel& CSkinLabel::SetBackgroundFlashing(BOOL flashing)
 
 CSkinLabel& CSkinLabel::SetWebLink(BOOL link, BOOL notifyParent)
 {
-    m_nLinkMode = link ? kWebLink : kNoLink;
-    m_bNotifyParent = notifyParent;
-    // A static control receives clicks only with SS_NOTIFY.
-    if (m_nLinkMode != kNoLink)
-        ModifyStyle(0, SS_NOTIFY);
-    else
-        ModifyStyle(SS_NOTIFY, 0);
+    SetLinkMode(link ? kWebLink : kNoLink, notifyParent);
     return *this;
 }
 
@@ -219,13 +213,19 @@ CSkinLabel& CSkinLabel::SetLogFont(LOGFONTW logFont)
 
 CSkinLabel& CSkinLabel::SetMailtoLink(BOOL mail, BOOL notifyParent)
 {
-    m_nLinkMode = mail ? kMailLink : kNoLink;
+    SetLinkMode(mail ? kMailLink : kNoLink, notifyParent);
+    return *this;
+}
+
+void CSkinLabel::SetLinkMode(int linkMode, BOOL notifyParent)
+{
+    m_nLinkMode = linkMode;
     m_bNotifyParent = notifyParent;
+    // A static control receives clicks only with SS_NOTIFY.
     if (m_nLinkMode != kNoLink)
         ModifyStyle(0, SS_NOTIFY);
     else
         ModifyStyle(SS_NOTIFY, 0);
-    return *this;
 }
 
 CSkinLabel& CSkinLabel::SetLinkTarget(const wchar_t* target)

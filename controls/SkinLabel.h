@@ -77,6 +77,8 @@ private:
     void Refresh();
     void StartFlashing(int mode);
     void StopFlashTimer();
+    // Web or mail link (or none), and whether a click only tells the parent.
+    void SetLinkMode(int linkMode, BOOL notifyParent);
 
     COLORREF m_crText;
     COLORREF m_crOffsetText = 0x00FFFFFF;
