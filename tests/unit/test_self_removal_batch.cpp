@@ -10,6 +10,7 @@
 #include "app/Globals.h"
 #include "app/PathText.h"
 #include "app/SetupConfig.h"
+#include "support/ini_folder.h"
 #include "engine/SelfRemovalBatch.h"
 
 namespace {
@@ -111,31 +112,6 @@ TEST(SelfRemovalScript, RefusesAnInstallFolderWhosePathsDoNotFit)
     EXPECT_TRUE(script.empty());
 }
 
-// A folder of its own holding a setup.ini with the given text.
-class UninstallerFolder {
-public:
-    explicit UninstallerFolder(const char* iniText)
-    {
-        wchar_t temp[MAX_PATH] = {};
-        ::GetTempPathW(MAX_PATH, temp);
-        m_dir = std::wstring(temp) + L"self-removal-test-" + std::to_wstring(++s_count) + L"\\";
-        ::CreateDirectoryW(m_dir.c_str(), nullptr);
-        FILE* ini = _wfopen((m_dir + L"setup.ini").c_str(), L"wb");
-        std::fputs(iniText, ini);
-        std::fclose(ini);
-    }
-    ~UninstallerFolder()
-    {
-        ::DeleteFileW((m_dir + L"setup.ini").c_str());
-        ::RemoveDirectoryW(m_dir.c_str());
-    }
-    const wchar_t* Dir() const { return m_dir.c_str(); }
-
-private:
-    std::wstring m_dir;
-    static int s_count;
-};
-int UninstallerFolder::s_count = 0;
 
 SetupConfig ConfigWithInstallDir(const wchar_t* installDir)
 {
@@ -154,8 +130,8 @@ std::wstring InstallDirNamed(const wchar_t* folderName)
 
 TEST(BatchFolder, IsComposedFromTheFolderNameBesideTheUninstaller)
 {
-    UninstallerFolder named("[Customized_Setting]\r\nAPPFolderName=Qv Other\r\n");
-    UninstallerFolder withoutKey("[Startup]\r\nAppName=X\r\n");
+    IniFolder named("[Customized_Setting]\r\nAPPFolderName=Qv Other\r\n");
+    IniFolder withoutKey("[Startup]\r\nAppName=X\r\n");
     const SetupConfig config = ConfigWithInstallDir(L"D:\\Elsewhere\\ZTA470");
     wchar_t batchDir[MAX_PATH] = {};
 
@@ -167,7 +143,7 @@ TEST(BatchFolder, IsComposedFromTheFolderNameBesideTheUninstaller)
 
 TEST(BatchFolder, AnEmptyFolderNameFallsBackToTheConfiguredInstallFolder)
 {
-    UninstallerFolder empty("[Customized_Setting]\r\nAPPFolderName=\r\n");
+    IniFolder empty("[Customized_Setting]\r\nAPPFolderName=\r\n");
     wchar_t batchDir[MAX_PATH] = {};
 
     EXPECT_TRUE(ComposeBatchFolder(ConfigWithInstallDir(L"D:\\Apps\\ZTA470"), empty.Dir(), batchDir));
@@ -178,7 +154,7 @@ TEST(BatchFolder, AnEmptyFolderNameFallsBackToTheConfiguredInstallFolder)
 
 TEST(WriteSelfRemovalBatch, WritesNoScriptForAnUnrepresentableInstallFolder)
 {
-    UninstallerFolder folder("[Customized_Setting]\r\nAPPFolderName=QvRefusal\r\n");
+    IniFolder folder("[Customized_Setting]\r\nAPPFolderName=QvRefusal\r\n");
     const std::wstring batchDir = InstallDirNamed(L"QvRefusal");
     ASSERT_TRUE(::CreateDirectoryW(batchDir.c_str(), nullptr));
     // Private use characters exist in no code page the interpreter reads with.

@@ -8,37 +8,9 @@
 #include "app/Globals.h"
 #include "app/PathText.h"
 #include "app/SetupConfig.h"
+#include "support/ini_folder.h"
 
 namespace {
-
-// A folder of its own holding a setup.ini with the given text (none for null).
-class IniFolder {
-public:
-    explicit IniFolder(const char* iniText)
-    {
-        wchar_t temp[MAX_PATH] = {};
-        ::GetTempPathW(MAX_PATH, temp);
-        m_dir = std::wstring(temp) + L"setup-config-test-" + std::to_wstring(::GetTickCount()) + L"-" +
-                std::to_wstring(++s_count) + L"\\";
-        ::CreateDirectoryW(m_dir.c_str(), nullptr);
-        if (iniText != nullptr) {
-            FILE* ini = _wfopen((m_dir + L"setup.ini").c_str(), L"wb");
-            std::fputs(iniText, ini);
-            std::fclose(ini);
-        }
-    }
-    ~IniFolder()
-    {
-        ::DeleteFileW((m_dir + L"setup.ini").c_str());
-        ::RemoveDirectoryW(m_dir.c_str());
-    }
-    const wchar_t* Dir() const { return m_dir.c_str(); }
-
-private:
-    std::wstring m_dir;
-    static int s_count;
-};
-int IniFolder::s_count = 0;
 
 std::wstring ExpectedInstallDir(const wchar_t* programFiles, const wchar_t* folder)
 {
