@@ -6,7 +6,9 @@
 //                                         prints "watching", waits for the running phase with the
 //                                         bar at MINPOS or beyond, then dumps; exit code 3 when
 //                                         Finish shows first
-//   wizardprobe post MESSAGE WPARAM LPARAM  posts a message (numbers, 0x... allowed) to the wizard
+//   wizardprobe post MESSAGE WPARAM LPARAM [COUNT]
+//                                         posts a message (numbers, 0x... allowed) to the wizard,
+//                                         COUNT times back to back (default once)
 //   wizardprobe strings LIBRARY           the language library's strings 1 to 20
 //
 // A dump is a line "wizard x= y= w= h= visible= region= title=..." and a line
@@ -237,10 +239,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
         HWND wizard = FindWizardWindow(0);
         if (wizard == nullptr)
             return 1;
-        return ::PostMessageW(wizard, static_cast<UINT>(Number(argv[2])), static_cast<WPARAM>(Number(argv[3])),
-                              static_cast<LPARAM>(Number(argv[4])))
-                   ? 0
-                   : 1;
+        const LONG_PTR count = argc >= 6 ? Number(argv[5]) : 1;
+        for (LONG_PTR i = 0; i < count; ++i) {
+            if (!::PostMessageW(wizard, static_cast<UINT>(Number(argv[2])), static_cast<WPARAM>(Number(argv[3])),
+                                static_cast<LPARAM>(Number(argv[4]))))
+                return 1;
+        }
+        return 0;
     }
     if (command == L"strings" && argc >= 3)
         return Strings(argv[2]);
