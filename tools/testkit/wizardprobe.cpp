@@ -159,14 +159,15 @@ int Watch(DWORD timeoutMs)
     return ::IsWindow(wizard) ? 1 : 0;
 }
 
-bool ProgressAt(HWND wizard, int minimum)
+// The bar on its way: the timer stops it at 95, only the end of the work fills it.
+bool ProgressRunning(HWND wizard, int minimum)
 {
     HWND progress = ::GetDlgItem(wizard, kProgressId);
     DWORD_PTR position = 0;
     if (!::IsWindowVisible(progress) ||
         !::SendMessageTimeoutW(progress, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 5000, &position))
         return false;
-    return static_cast<int>(position) >= minimum;
+    return static_cast<int>(position) >= minimum && position <= 95;
 }
 
 int WaitRunning(int minimum, DWORD timeoutMs)
@@ -181,7 +182,7 @@ int WaitRunning(int minimum, DWORD timeoutMs)
     while (::IsWindow(wizard) && ::GetTickCount() - start < timeoutMs) {
         if (::IsWindowVisible(::GetDlgItem(wizard, IDOK)))
             return 3;
-        if (ProgressAt(wizard, minimum)) {
+        if (ProgressRunning(wizard, minimum)) {
             Dump(wizard);
             return 0;
         }
