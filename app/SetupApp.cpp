@@ -95,7 +95,9 @@ BOOL CSetupApp::InitInstance()
 
     CSetupDlg wizard(setupDir, m_bUninstall, nullptr);
     const INT_PTR result = wizard.DoModal();
-    m_bUninstallRan = m_bUninstall && wizard.Outcome() != WorkOutcome::NotStarted;
+    // A failed uninstall is one the procedure refused (a configuration it
+    // cannot work on) and so touched nothing: the uninstaller must stay.
+    m_bUninstallRan = m_bUninstall && wizard.Outcome() == WorkOutcome::Succeeded;
     SetExitCode(ExitCodeOf(result, wizard.Outcome()));
     if (result == IDOK && g_bLaunchApp)
         LaunchInstalledApplication(setupDir, nullptr);

@@ -11,24 +11,29 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
-from uninstallation import (INSTALL_DIR, SCRIPT_NAME, install, install_dir, record_standins,  # noqa: E402
-                            product_traces, start_uninstaller, uninstall, wait_for_script_end)
+import installation  # noqa: E402
+import wizard  # noqa: E402
+from uninstallation import (INSTALL_DIR, SCRIPT_NAME, install, install_dir, output_of, record_standins,  # noqa: E402
+                            product_traces, uninstall, wait_for_script_end)
 
 WIZARD_TITLE = "Quorvel HW RAID Manager - Uninstallation Wizard"
+UNINSTALL_COMMAND = f'"{INSTALL_DIR}\\Uninstall\\setup.exe" delpkg'
 
 
 class CancelledUninstallTest(unittest.TestCase):
     def run_uninstaller(self, session, close_wizard):
         """Runs Uninstall\\setup.exe delpkg to its end; a wizard it shows is
-        closed before its action button, as a user who cancels does."""
-        process = start_uninstaller(session, f'"{INSTALL_DIR}\\Uninstall\\setup.exe" delpkg')
+        closed before its action button, as a user who cancels does. Returns
+        the exit code and whether a wizard was closed."""
+        run = wizard.Wizard(session, UNINSTALL_COMMAND)
+        self.addCleanup(run.end)
+        closed = False
         deadline = time.time() + 120
-        while process.poll() is None and time.time() < deadline:
-            if close_wizard:
-                session.run([harness.testkit("closewindow"), WIZARD_TITLE], timeout=60)
+        while run.process.poll() is None and time.time() < deadline:
+            if close_wizard and not closed:
+                closed = output_of(session, [harness.testkit("closewindow"), WIZARD_TITLE]).strip() == "closed"
             time.sleep(0.5)
-        output, _ = process.communicate(timeout=60)
-        self.assertIn("exit=", output)
+        return run.exit_code(), closed
 
     def assert_untouched(self, session, installed):
         # Time enough for a script that should not be there to have started.
@@ -37,6 +42,9 @@ class CancelledUninstallTest(unittest.TestCase):
         self.assertNotIn(INSTALL_DIR + "\\" + SCRIPT_NAME, installed)
 
     def test_uninstaller_stays_when_the_uninstall_did_not_run(self):
+        """No language library, a wizard cancelled before its action button,
+        and an uninstall the procedure refuses: everything stays, the
+        uninstaller included."""
         with harness.WineSession(display=True) as session:
             record_standins(session)
             install(session)
@@ -50,7 +58,8 @@ class CancelledUninstallTest(unittest.TestCase):
                 os.makedirs(aside)
                 for name in libraries:
                     shutil.move(os.path.join(uninstall_dir, name), aside)
-                self.run_uninstaller(session, close_wizard=False)
+                code, _ = self.run_uninstaller(session, close_wizard=False)
+                self.assertEqual(1603, code)
                 moved = {INSTALL_DIR + "\\Uninstall\\" + name for name in libraries}
                 self.assertEqual([path for path in installed if path not in moved], product_traces(session))
                 for name in libraries:
@@ -60,7 +69,25 @@ class CancelledUninstallTest(unittest.TestCase):
             with self.subTest("wizard cancelled"):
                 if not libraries:
                     self.skipTest("the distribution holds no language library to show a wizard with")
-                self.run_uninstaller(session, close_wizard=True)
+                code, closed = self.run_uninstaller(session, close_wizard=True)
+                self.assertTrue(closed, "no uninstall wizard was shown")
+                self.assertEqual(1602, code)
+                self.assert_untouched(session, installed)
+
+            with self.subTest("uninstall refused"):
+                # The uninstaller's own setup.ini names a file outside the
+                # installation: the procedure touches nothing, and the wizard
+                # run that reports the failure must keep its uninstaller.
+                with open(session.host_path(INSTALL_DIR + r"\Uninstall\setup.ini"), "w", encoding="utf-16",
+                          newline="\r\n") as ini:
+                    ini.write(installation.sample_ini(APPFileName=r"..\RIDoreDizor.exe"))
+                run = wizard.Wizard(session, UNINSTALL_COMMAND)
+                self.addCleanup(run.end)
+                ready = wizard.snapshot(session)
+                self.assertIsNotNone(ready, "no wizard window")
+                _samples, finished = wizard.run_work(session, ready)
+                wizard.click_control(session, finished, wizard.FINISH)
+                self.assertEqual(1603, run.exit_code())
                 self.assert_untouched(session, installed)
 
 

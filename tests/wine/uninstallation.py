@@ -51,16 +51,21 @@ def place_driver(session, folder):
     return folder + "\\" + DRIVER_NAME
 
 
+def output_of(session, argv, timeout=120):
+    """Runs a Windows program to its end and returns its output. The output
+    goes to a file, not a pipe: a process it starts (a script, Wine's desktop)
+    inherits the output and would keep a pipe open long after."""
+    with tempfile.TemporaryFile(mode="w+") as output:
+        subprocess.run(["wine"] + list(argv), env=session.env, stdout=output,
+                       stderr=subprocess.DEVNULL, timeout=timeout, check=False)
+        output.seek(0)
+        return output.read()
+
+
 def run_driver(session, driver_path):
     """Runs the uninstall as the uninstaller would; returns its report,
     e.g. {"uninstall": "ran", "script": "started"}."""
-    # The output goes to a file, not a pipe: the script the driver starts
-    # inherits the output and would keep a pipe open until it ends.
-    with tempfile.TemporaryFile(mode="w+") as output:
-        subprocess.run(["wine", driver_path], env=session.env, stdout=output,
-                       stderr=subprocess.DEVNULL, timeout=120, check=False)
-        output.seek(0)
-        text = output.read()
+    text = output_of(session, [driver_path])
     report = dict(part.split("=", 1) for part in text.split() if "=" in part)
     if "uninstall" not in report:
         raise AssertionError(f"no report from the driver: {text!r}")
@@ -176,10 +181,3 @@ MACHINE_KEYS = (r"HKLM\SOFTWARE", r"HKCU\Software")
 def machine_state(session):
     """Files and registry, to compare before an install and after the uninstall."""
     return file_tree(session), registry_tree(session, MACHINE_KEYS)
-
-
-def start_uninstaller(session, command_line):
-    """Starts a Windows command line through runwait; returns the Popen, whose
-    output ends with the full exit code."""
-    return subprocess.Popen(["wine", harness.testkit("runwait"), command_line], env=session.env,
-                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
