@@ -237,7 +237,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
     if (command == L"running" && argc >= 4)
         return WaitRunning(static_cast<int>(Number(argv[2])), static_cast<DWORD>(Number(argv[3])) * 1000);
     if (command == L"post" && argc >= 5) {
-        HWND wizard = FindWizardWindow(0);
+        HWND wizard = FindWizardWindow(5000);
         if (wizard == nullptr)
             return 1;
         const LONG_PTR count = argc >= 6 ? Number(argv[5]) : 1;
