@@ -203,7 +203,7 @@ void CSetupDlg::LayoutControls()
 
 void CSetupDlg::OnOK()
 {
-    // While the worker runs nothing ends the wizard (Enter included).
+    // While the work runs nothing ends the wizard (Enter included).
     if (m_bWorking)
         return;
     if (m_bInstallDone)
@@ -213,7 +213,7 @@ void CSetupDlg::OnOK()
 
 void CSetupDlg::OnCancel()
 {
-    // While the worker runs nothing ends the wizard (Escape and Alt+F4
+    // While the work runs nothing ends the wizard (Escape and Alt+F4
     // included): the process would end in the middle of the work.
     if (m_bWorking)
         return;
