@@ -44,8 +44,8 @@ void AppendLine(std::wstring& script, std::initializer_list<const wchar_t*> part
     script += L"\r\n";
 }
 
-// text in the code page, or false when any character would not come back
-// from it as it was: a best-fit or default character could name another,
+// Converts text to the code page; false when any character would not come
+// back from it as it was: a best-fit or default character could name another,
 // existing folder to "rd /s /q".
 bool ConvertExactly(const std::wstring& text, UINT codePage, std::string& converted)
 {
