@@ -9,6 +9,7 @@ uninstall entry's command, each to its end."""
 
 import argparse
 import os
+import subprocess
 import sys
 import time
 
@@ -72,6 +73,12 @@ def tour(session, dist, out_dir, suffix, say, launch=False):
     launch is set (the application starts), else with the close button.
     Tells what happened through say, as it happens."""
     os.makedirs(out_dir, exist_ok=True)
+    # The application runs already, as when a user updates it: the install
+    # closes it first, which keeps the running phase on the screen a while.
+    session.start([dist + r"Application\RIDoreDizor.exe"])
+    harness.wait_for(lambda: subprocess.run(
+        ["xdotool", "search", "--classname", "RIDoreDizor.exe"], env=session.env,
+        capture_output=True, text=True).stdout.strip(), timeout=30)
     code, _finished = run_wizard(session, f'"{dist}setup.exe"', out_dir, f"install-{suffix}", say,
                                  leave_with=wizard.FINISH if launch else wizard.CLOSE)
     say(f"install wizard ended with exit code {code}"

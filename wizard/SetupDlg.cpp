@@ -203,8 +203,8 @@ void CSetupDlg::LayoutControls()
 
 void CSetupDlg::OnOK()
 {
-    // While the worker runs nothing ends the wizard (Enter included).
-    if (m_bWorkerStarted && !m_bWorkerEnded)
+    // While the work runs nothing ends the wizard (Enter included).
+    if (m_bWorking)
         return;
     if (m_bInstallDone)
         g_bLaunchApp = m_chkLaunch.GetCheck() == BST_CHECKED ? TRUE : FALSE;
@@ -213,9 +213,9 @@ void CSetupDlg::OnOK()
 
 void CSetupDlg::OnCancel()
 {
-    // While the worker runs nothing ends the wizard (Escape and Alt+F4
+    // While the work runs nothing ends the wizard (Escape and Alt+F4
     // included): the process would end in the middle of the work.
-    if (m_bWorkerStarted && !m_bWorkerEnded)
+    if (m_bWorking)
         return;
     win::Dialog::OnCancel();
 }

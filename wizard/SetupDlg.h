@@ -79,9 +79,10 @@ private:
     CBmpBtnCtrl m_btnAction;
     HICON m_hIcon;
 
-    // A worker has been started: the wizard may not be ended until it has
-    // reported its end, and a second press of the action button starts none.
+    // A worker has been started: a second press of the action button starts none.
     bool m_bWorkerStarted = false;
-    bool m_bWorkerEnded = false;
+    // The work runs (from the press or the begin report to the end report):
+    // nothing may end the wizard meanwhile.
+    bool m_bWorking = false;
     WorkOutcome m_outcome = WorkOutcome::NotStarted;
 };

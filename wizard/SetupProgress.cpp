@@ -30,6 +30,7 @@ void CSetupDlg::OnAction()
         return;
     }
     m_bWorkerStarted = true;
+    m_bWorking = true;
     // Until the worker reports success, the work counts as failed.
     m_outcome = WorkOutcome::Failed;
 }
@@ -52,7 +53,7 @@ void CSetupDlg::OnSetupProgress(WPARAM wParam, LPARAM lParam)
                      code == PROGRESS_INSTALL_FAILED ? IDS_INSTALL_FAILED_HEAD : IDS_REMOVE_FAILED_HEAD);
         SetLabelText(m_lblBody, IDS_FINISHED_BODY);
         ShowFinishButtons();
-        m_bWorkerEnded = true;
+        m_bWorking = false;
         m_outcome = WorkOutcome::Failed;
         break;
     default:
@@ -62,6 +63,7 @@ void CSetupDlg::OnSetupProgress(WPARAM wParam, LPARAM lParam)
 
 void CSetupDlg::ShowWorkBegun(BYTE code)
 {
+    m_bWorking = true;
     m_progress.SetRange(0, kProgressRangeEnd);
     m_progress.SetStep(kProgressStep);
     m_progress.SetPos(0);
@@ -104,7 +106,7 @@ void CSetupDlg::ShowWorkEnded(BYTE code, bool succeeded)
     SetLabelText(m_lblBody, IDS_FINISHED_BODY);
     ShowFinishButtons();
 
-    m_bWorkerEnded = true;
+    m_bWorking = false;
     m_outcome = succeeded ? WorkOutcome::Succeeded : WorkOutcome::Failed;
 }
 

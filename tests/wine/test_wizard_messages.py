@@ -13,6 +13,8 @@ import installation  # noqa: E402
 import wizard  # noqa: E402
 from wizard import ACTION, CLOSE, FINISH, HEADING, LAUNCH, PROGRESS, WM_SETUP_PROGRESS, WM_TIMER  # noqa: E402
 
+WM_CLOSE = 0x0010
+
 
 class WizardMessagesTest(unittest.TestCase):
     @classmethod
@@ -59,6 +61,11 @@ class WizardMessagesTest(unittest.TestCase):
         running = self.settled(lambda v: v[PROGRESS].pos >= 10)
         self.assertEqual((strings[16], strings[6], True, False, False, False, False, True, False),
                          running.phase_view())
+        # While the work runs, a close request from outside (the taskbar,
+        # Alt+F4) does not end the wizard.
+        self.post(0, 0, message=WM_CLOSE)
+        time.sleep(0.5)
+        self.assertIsNotNone(wizard.snapshot(self.session, wait_seconds=2))
 
         # wParam 0x102 is code 2; lParam 0 reports a failure: the failure
         # heading, the bar where it was, no launch offered.
@@ -96,7 +103,8 @@ class WizardMessagesTest(unittest.TestCase):
         done = self.settled(lambda v: v[LAUNCH].visible)
         self.assertEqual((strings[7], strings[8], False, False, True, False, True, False, True),
                          done.phase_view())
-        wizard.click_control(self.session, done, CLOSE)
+        # Once the work has ended, a close request ends the wizard like the close button.
+        self.post(0, 0, message=WM_CLOSE)
         self.assertEqual(0, run.exit_code())
 
     def test_install_meeting_a_failure_shows_it_and_launches_nothing(self):

@@ -20,6 +20,7 @@ SCREEN_WIDTH, SCREEN_HEIGHT = 1024, 768
 CENTRED_X = SCREEN_WIDTH // 2 - SKIN_WIDTH // 2
 CENTRED_Y = SCREEN_HEIGHT // 2 - SKIN_HEIGHT // 2
 
+WM_COMMAND = 0x0111
 WM_TIMER = 0x0113
 WM_SETUP_PROGRESS = 0x0464
 
@@ -116,8 +117,8 @@ class RunningWait:
         return view if self.process.returncode == 0 and view.window else None
 
 
-def post(session, message, wparam, lparam):
-    result = probe(session, "post", hex(message), hex(wparam), hex(lparam))
+def post(session, message, wparam, lparam, count=1):
+    result = probe(session, "post", hex(message), hex(wparam), hex(lparam), count)
     if result.returncode != 0:
         raise AssertionError(f"posting {message:#x} failed: {result.stdout!r}")
 

@@ -6,7 +6,9 @@
 //                                         prints "watching", waits for the running phase with the
 //                                         bar at MINPOS or beyond, then dumps; exit code 3 when
 //                                         Finish shows first
-//   wizardprobe post MESSAGE WPARAM LPARAM  posts a message (numbers, 0x... allowed) to the wizard
+//   wizardprobe post MESSAGE WPARAM LPARAM [COUNT]
+//                                         posts a message (numbers, 0x... allowed) to the wizard,
+//                                         COUNT times back to back (default once)
 //   wizardprobe strings LIBRARY           the language library's strings 1 to 20
 //
 // A dump is a line "wizard x= y= w= h= visible= region= title=..." and a line
@@ -157,14 +159,15 @@ int Watch(DWORD timeoutMs)
     return ::IsWindow(wizard) ? 1 : 0;
 }
 
-bool ProgressAt(HWND wizard, int minimum)
+// The bar on its way: the timer stops it at 95, only the end of the work fills it.
+bool ProgressRunning(HWND wizard, int minimum)
 {
     HWND progress = ::GetDlgItem(wizard, kProgressId);
     DWORD_PTR position = 0;
     if (!::IsWindowVisible(progress) ||
         !::SendMessageTimeoutW(progress, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 5000, &position))
         return false;
-    return static_cast<int>(position) >= minimum;
+    return static_cast<int>(position) >= minimum && position <= 95;
 }
 
 int WaitRunning(int minimum, DWORD timeoutMs)
@@ -179,7 +182,7 @@ int WaitRunning(int minimum, DWORD timeoutMs)
     while (::IsWindow(wizard) && ::GetTickCount() - start < timeoutMs) {
         if (::IsWindowVisible(::GetDlgItem(wizard, IDOK)))
             return 3;
-        if (ProgressAt(wizard, minimum)) {
+        if (ProgressRunning(wizard, minimum)) {
             Dump(wizard);
             return 0;
         }
@@ -234,13 +237,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
     if (command == L"running" && argc >= 4)
         return WaitRunning(static_cast<int>(Number(argv[2])), static_cast<DWORD>(Number(argv[3])) * 1000);
     if (command == L"post" && argc >= 5) {
-        HWND wizard = FindWizardWindow(0);
+        HWND wizard = FindWizardWindow(5000);
         if (wizard == nullptr)
             return 1;
-        return ::PostMessageW(wizard, static_cast<UINT>(Number(argv[2])), static_cast<WPARAM>(Number(argv[3])),
-                              static_cast<LPARAM>(Number(argv[4])))
-                   ? 0
-                   : 1;
+        const LONG_PTR count = argc >= 6 ? Number(argv[5]) : 1;
+        for (LONG_PTR i = 0; i < count; ++i) {
+            if (!::PostMessageW(wizard, static_cast<UINT>(Number(argv[2])), static_cast<WPARAM>(Number(argv[3])),
+                                static_cast<LPARAM>(Number(argv[4]))))
+                return 1;
+        }
+        return 0;
     }
     if (command == L"strings" && argc >= 3)
         return Strings(argv[2]);
