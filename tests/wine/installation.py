@@ -5,9 +5,7 @@ registry values, shell links, what the stand-ins recorded)."""
 import os
 import re
 import shutil
-import subprocess
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
@@ -116,29 +114,13 @@ class FailBoxWatch:
         return [box["text"] for box in self.boxes()]
 
 
-def run_for_exit_code(session, command_line, timeout=180):
-    """Runs a Windows command line to its end and returns its full exit code.
-    Unlike a captured pipe, the output file does not keep the call waiting for
-    the Wine services (rpcss for the shell links) that the program starts and
-    that inherit its output."""
-    with tempfile.TemporaryFile(mode="w+") as output:
-        subprocess.run(["wine", harness.testkit("runwait"), command_line], env=session.env,
-                       stdout=output, stderr=subprocess.DEVNULL, timeout=timeout, check=False)
-        output.seek(0)
-        text = output.read()
-    match = re.search(r"exit=(\d+)", text)
-    if not match:
-        raise AssertionError(f"no exit code from {command_line!r}: {text!r}")
-    return int(match.group(1))
-
-
 def silent_install(session, dist, timeout=180):
     """Runs "{dist}setup.exe" s to its end; returns the exit code and the texts
     of the warning boxes it showed (dismissed as they came)."""
     with FailBoxWatch(session) as watch:
         # A box is recorded before it is dismissed, and the setup cannot end
         # before that: when it has ended, the log is complete.
-        code = run_for_exit_code(session, f'"{dist}setup.exe" s', timeout=timeout)
+        code = harness.run_for_exit_code(session, f'"{dist}setup.exe" s', timeout=timeout)
     return code, watch.texts()
 
 

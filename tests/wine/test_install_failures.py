@@ -58,7 +58,7 @@ class FailedInstallTest(unittest.TestCase):
                 dist = harness.copy_distribution(self.session, ini_text=inst.sample_ini(
                     **{key: value, "LaunchAPInSilentMode": "1"}))
                 with inst.FailBoxWatch(self.session) as watch:
-                    code = inst.run_for_exit_code(self.session, f'"{dist}setup.exe" s')
+                    code = harness.run_for_exit_code(self.session, f'"{dist}setup.exe" s')
                     boxes = harness.wait_for(watch.boxes, timeout=5)
                 self.assertEqual(1603, code)
                 self.assertEqual(1, len(boxes), boxes)
@@ -75,7 +75,7 @@ class FailedInstallTest(unittest.TestCase):
         with open(session.host_path(dist + r"Application\NorSrvSetup.exe"), "wb") as broken:
             broken.write(b"this is no program\r\n" * 64)
         with inst.FailBoxWatch(session) as watch:
-            code = inst.run_for_exit_code(session, f'"{dist}setup.exe" s')
+            code = harness.run_for_exit_code(session, f'"{dist}setup.exe" s')
         self.assertEqual(1603, code)
         self.assertEqual([{"owner": "none", "icon": "warning", "buttons": "OK",
                            "text": "Fail to install the service!"}], watch.boxes())

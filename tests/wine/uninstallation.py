@@ -38,7 +38,7 @@ def install(session, folder_name="ZTA470"):
     # from such a file, while other files are read in the ANSI code page.
     with open(session.host_path(dist + "setup.ini"), "w", encoding="utf-16", newline="\r\n") as ini:
         ini.write(installation.sample_ini(APPFolderName=folder_name))
-    code = installation.run_for_exit_code(session, f'"{dist}setup.exe" s')
+    code = harness.run_for_exit_code(session, f'"{dist}setup.exe" s')
     if code != 0:
         raise AssertionError(f"silent install ended with {code}")
     return install_dir(folder_name)
