@@ -3,9 +3,10 @@
 throwaway prefix (Windows 7), installs silently, and prints an account of what
 the install did to the machine: files, registry values, shortcuts read back
 through the shell-link interface, and what the stand-ins recorded; then it
-uninstalls and shows what remains. Then, on a
-display of its own, it clicks through the install wizard and the uninstall
-wizard as a user would, saving a picture of each phase in build/demo."""
+runs the uninstall entry's command, clicks through the uninstall wizard and
+shows what remains. Then, in a fresh prefix, it clicks through the install
+wizard and the uninstall wizard as a user would. A picture of each wizard
+phase is saved in build/demo."""
 
 import collections
 import os
@@ -125,24 +126,26 @@ def kind_of_change(entry):
 
 
 def uninstall_and_show_what_remains(session, before):
-    """Uninstalls as the uninstaller does once its wizard's Remove button is
-    pressed (the test driver stands in for the wizard), lets the self-removal
-    script run, and prints what is left of the product and what else differs
-    from the machine before the install."""
+    """Uninstalls as an administrator would: the uninstall entry's command,
+    the uninstall wizard clicked through to its end. Then lets the
+    self-removal script run and prints what is left of the product and what
+    else differs from the machine before the install."""
     folder = installation.INSTALL_DIR
-    heading(f"Uninstall from {folder}\\Uninstall (the course of \"setup.exe delpkg\", run by the test driver)")
+    command = harness.reg_query(session, installation.UNINSTALL_KEY, "UninstallString")
+    heading(f"Uninstall: the uninstall entry's command {command}, its wizard clicked through")
     log_lines = len(installation.standin_lines(session))
-    driver = uninstallation.place_driver(session, folder + r"\Uninstall")
-    # The uninstaller's executable stays held for a few seconds, as while an
-    # uninstaller ends: the script waits for it.
-    held = uninstallation.HeldFile(session, folder + r"\Uninstall\setup.exe", 30)
+    # The uninstaller's executable stays held a while after the wizard has
+    # gone, as while an uninstaller ends: the script waits for it, and what it
+    # is left to remove can be shown.
+    held = uninstallation.HeldFile(session, folder + r"\Uninstall\setup.exe", 180)
     try:
-        report = uninstallation.run_driver(session, driver)
-        print(f"  uninstall procedure: {report['uninstall']}; self-removal script: {report['script']}")
+        code, _finished = screenshots.run_wizard(session, command, WIZARD_PICTURES, "uninstall-after-silent",
+                                                 lambda line: print("  " + line))
+        print(f"  uninstall wizard ended with exit code {code}")
         for line in installation.standin_lines(session)[log_lines:]:
             print(f"  stand-in recorded: {line}")
 
-        heading("Left for the self-removal script right after the procedure")
+        heading("Left for the self-removal script right after the uninstaller ended")
         for trace in uninstallation.product_traces(session):
             if not trace.startswith(folder + "\\Uninstall\\"):
                 print("  " + trace)
