@@ -94,7 +94,12 @@ def ensure_template(winver, rebuild=False):
         fcntl.flock(lock, fcntl.LOCK_EX)
         ready = os.path.join(TEMPLATES, winver, "ready")
         if rebuild or not os.path.exists(ready):
-            _build_template(winver)
+            try:
+                _build_template(winver)
+            except subprocess.CalledProcessError:
+                # A first boot of Wine on a busy machine now and then fails
+                # outright; one more boot from scratch before giving up.
+                _build_template(winver)
     return os.path.join(TEMPLATES, winver, "prefix")
 
 
