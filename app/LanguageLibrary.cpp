@@ -3,20 +3,11 @@
 #include <cwchar>
 
 #include "app/PathText.h"
+#include "engine/FileOperations.h"
 
 namespace {
 
 using GetUILanguageFunction = LANGID(WINAPI*)();
-
-bool FileExists(const wchar_t* path)
-{
-    WIN32_FIND_DATAW found;
-    HANDLE search = ::FindFirstFileW(path, &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return false;
-    ::FindClose(search);
-    return true;
-}
 
 GetUILanguageFunction FindKernelFunction(const char* name)
 {
@@ -51,7 +42,7 @@ HMODULE TryLoadLanguageLibrary(const wchar_t* modulePath, LANGID languageId)
     if (!ComposeText(candidate, {base, code, L".DLL"}) || !ComposeText(fallback, {base, L"ENU.DLL"}))
         return nullptr;
     // English only stands in for a language that has no library at all.
-    return ::LoadLibraryW(FileExists(candidate) ? candidate : fallback);
+    return ::LoadLibraryW(PathExists(candidate) ? candidate : fallback);
 }
 
 HMODULE LoadLanguageLibrary(const wchar_t* modulePath)

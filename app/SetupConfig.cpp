@@ -7,9 +7,6 @@
 
 namespace {
 
-const wchar_t kSectionCustomized[] = L"Customized_Setting";
-const wchar_t kSectionStartup[] = L"Startup";
-
 // Reads one text value; the field keeps its zeroes when the value is empty.
 void ReadText(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue,
               const wchar_t* iniPath, wchar_t (&field)[MAX_PATH])
@@ -44,22 +41,22 @@ bool ReadSetupConfig(const wchar_t* setupDir, SetupConfig& config)
 {
     std::memset(&config, 0, sizeof(config));
     wchar_t iniPath[MAX_PATH] = {};
-    if (!ComposeText(iniPath, {setupDir, L"setup.ini"}))
+    if (!ComposeText(iniPath, {setupDir, kSetupIniFileName}))
         return false;
 
     bool fits = true;
     wchar_t folderName[MAX_PATH] = {};
-    if (::GetPrivateProfileStringW(kSectionCustomized, L"APPFolderName", L"ZTA470", folderName,
+    if (::GetPrivateProfileStringW(kSectionCustomizedSetting, kKeyAppFolderName, kDefaultAppFolderName, folderName,
                                    MAX_PATH, iniPath) > 0) {
         ComposeText(config.szAppFolderName, {folderName});
         fits = ComposeInstallDir(folderName, config.szInstallDir);
     }
-    ReadText(kSectionCustomized, L"APPFileName", L"RIDoreDizor.exe", iniPath, config.szAppFileName);
-    ReadText(kSectionStartup, L"AppName", L"Quorvel HW RAID Manager", iniPath, config.szAppName);
+    ReadText(kSectionCustomizedSetting, L"APPFileName", L"RIDoreDizor.exe", iniPath, config.szAppFileName);
+    ReadText(kSectionStartup, kKeyAppName, kDefaultAppName, iniPath, config.szAppName);
     ReadText(kSectionStartup, L"CompanyName", L"Quorvel Technology Corp.", iniPath,
              config.szCompanyName);
     ReadText(kSectionStartup, L"Version", L"1.00.00", iniPath, config.szVersion);
     config.bLaunchInSilentMode =
-        ::GetPrivateProfileIntW(kSectionCustomized, L"LaunchAPInSilentMode", 0, iniPath) != 0 ? 1 : 0;
+        ::GetPrivateProfileIntW(kSectionCustomizedSetting, L"LaunchAPInSilentMode", 0, iniPath) != 0 ? 1 : 0;
     return fits;
 }

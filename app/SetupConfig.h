@@ -1,6 +1,16 @@
 #pragma once
 #include <windows.h>
 
+// The names in setup.ini that more than one reader of the file uses, with the
+// defaults a missing key takes.
+constexpr wchar_t kSetupIniFileName[] = L"setup.ini";
+constexpr wchar_t kSectionCustomizedSetting[] = L"Customized_Setting";
+constexpr wchar_t kSectionStartup[] = L"Startup";
+constexpr wchar_t kKeyAppFolderName[] = L"APPFolderName";
+constexpr wchar_t kKeyAppName[] = L"AppName";
+constexpr wchar_t kDefaultAppFolderName[] = L"ZTA470";
+constexpr wchar_t kDefaultAppName[] = L"Quorvel HW RAID Manager";
+
 // Everything that tells one packaged product from another, read from the
 // setup.ini beside setup.exe, plus the install folder computed from it.
 struct SetupConfig {

@@ -93,10 +93,10 @@ bool ComposeBatchFolder(const SetupConfig& config, const wchar_t* setupDir,
 {
     batchDir[0] = L'\0';
     wchar_t iniPath[MAX_PATH] = {};
-    if (!ComposeText(iniPath, {setupDir, L"setup.ini"}))
+    if (!ComposeText(iniPath, {setupDir, kSetupIniFileName}))
         return false;
     wchar_t folderName[MAX_PATH] = {};
-    if (::GetPrivateProfileStringW(L"Customized_Setting", L"APPFolderName", L"ZTA470", folderName,
+    if (::GetPrivateProfileStringW(kSectionCustomizedSetting, kKeyAppFolderName, kDefaultAppFolderName, folderName,
                                    MAX_PATH, iniPath) > 0)
         return ComposeInstallDir(folderName, batchDir);
     // An empty name composes no folder; the install folder the configuration

@@ -6,6 +6,7 @@
 
 #include "app/Globals.h"
 #include "app/PathText.h"
+#include "app/SetupConfig.h"
 #include "resource.h"
 #include "win/DeviceContext.h"
 #include "win/ResourceModule.h"
@@ -119,8 +120,8 @@ void CSetupDlg::InitTexts()
     // default: the product's name, which no language library knows.
     wchar_t iniPath[MAX_PATH];
     DWORD titleLength = 0;
-    if (ComposeText(iniPath, {m_szSourceDir, L"setup.ini"})) {
-        titleLength = ::GetPrivateProfileStringW(L"Startup", L"AppName", kDefaultAppName, m_szTitle,
+    if (ComposeText(iniPath, {m_szSourceDir, kSetupIniFileName})) {
+        titleLength = ::GetPrivateProfileStringW(kSectionStartup, kKeyAppName, kDefaultAppName, m_szTitle,
                                                  MAX_PATH, iniPath);
     } else {
         // A setup.ini that cannot be named is a missing one: the default.

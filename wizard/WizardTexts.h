@@ -3,9 +3,6 @@
 // The wizard's few fixed English texts; every other text it shows comes from
 // the language library.
 
-// The title when setup.ini names no application (the same default the
-// configuration reader uses).
-constexpr wchar_t kDefaultAppName[] = L"Quorvel HW RAID Manager";
 constexpr wchar_t kInstallTitleSuffix[] = L" - Installation Wizard";
 constexpr wchar_t kUninstallTitleSuffix[] = L" - Uninstallation Wizard";
 
